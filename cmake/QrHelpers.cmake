@@ -1,0 +1,21 @@
+include(GoogleTest)
+
+# qr_add_test(NAME [QT_MAIN] SOURCES a.cpp b.cpp LIBS qr::data ...)
+# One test executable per layer, registered with CTest test by test.
+# QT_MAIN runs the tests inside a QCoreApplication.
+function(qr_add_test name)
+  cmake_parse_arguments(ARG "QT_MAIN" "" "SOURCES;LIBS" ${ARGN})
+  if(ARG_QT_MAIN)
+    set(main ${PROJECT_SOURCE_DIR}/tests/support/qt_core_main.cpp)
+    set(gtest_main_lib "")
+  else()
+    set(main "")
+    set(gtest_main_lib GTest::gtest_main)
+  endif()
+  add_executable(${name} ${ARG_SOURCES} ${main})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest ${gtest_main_lib} Qt6::Core)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  gtest_discover_tests(${name}
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QR_TOOL=$<TARGET_FILE:qrtool>"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,10 @@
+// Test entry for layers that use Qt Core services (Qt Sql drivers, paths, locale).
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
