@@ -59,6 +59,22 @@ TEST_F(ShowTest, RunsThePriceListAfterOk) {
   EXPECT_FALSE(IsWaitCursorSet());
 }
 
+TEST_F(ShowTest, RunsOverTheSampleShop) {
+  qr::data::WriteSampleDatabase(*shop_, {.articles = 300, .seed = 5, .progress = {}});
+  qr::data::ClientDataSet rows;
+  rows.SetRemoteServer(shop_.get());
+  rows.SetProviderName(qr::data::kPriceListProvider);
+  rows.SetCommandText("Select count(*) From CodAlt");
+  rows.Open();
+  const std::string expectedMax = "max " + rows.FieldAt(0).AsString();
+  AnswerDialog([](QDialog& dialog) { dialog.accept(); });
+  show_(shop_.get(), &bar_);
+  ASSERT_GE(bar_.events.size(), 4u);
+  EXPECT_EQ(bar_.events[1], expectedMax);
+  EXPECT_EQ(bar_.events[bar_.events.size() - 3], "pos " + expectedMax.substr(4));
+  EXPECT_EQ(WorkTableRows({}).size(), 300u);
+}
+
 TEST_F(ShowTest, CancelReturnsAtOnceAndTouchesNothing) {
   bar_.SetVisible(true);
   bar_.events.clear();
