@@ -35,5 +35,6 @@ int RunSampleDb(const QStringList& arguments);
 int RunCreateWorktable(const QStringList& arguments);
 int RunSql(const QStringList& arguments);
 int RunPriceList(const QStringList& arguments);
+int RunEval(const QStringList& arguments);
 
 }  // namespace qrtool
