@@ -27,3 +27,19 @@ function(qr_add_test name)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QR_TOOL=$<TARGET_FILE:qrtool>"
     DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# qr_embed_text(TARGET t FILE path.txt NAMESPACE ns SYMBOL name)
+# Compiles a text file into `t` as `std::string_view ns::name()`.
+function(qr_embed_text)
+  cmake_parse_arguments(ARG "" "TARGET;FILE;NAMESPACE;SYMBOL" "" ${ARGN})
+  get_filename_component(file ${ARG_FILE} ABSOLUTE)
+  set(output ${CMAKE_CURRENT_BINARY_DIR}/${ARG_SYMBOL}.cpp)
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${file} -DOUTPUT=${output}
+            -DNAMESPACE=${ARG_NAMESPACE} -DSYMBOL=${ARG_SYMBOL}
+            -P ${PROJECT_SOURCE_DIR}/cmake/EmbedText.cmake
+    DEPENDS ${file} ${PROJECT_SOURCE_DIR}/cmake/EmbedText.cmake
+    VERBATIM)
+  target_sources(${ARG_TARGET} PRIVATE ${output})
+endfunction()

@@ -13,6 +13,7 @@ const std::vector<Command>& Commands() {
        RunCreateWorktable},
       {"sql", "run a statement through the provider and print the rows", RunSql},
       {"price-list", "run the price list without the dialog", RunPriceList},
+      {"definition", "load a report definition and print its object tree", RunDefinition},
       {"eval", "evaluate an expression, alone or once per row of a statement", RunEval},
   };
   return commands;

@@ -36,5 +36,6 @@ int RunCreateWorktable(const QStringList& arguments);
 int RunSql(const QStringList& arguments);
 int RunPriceList(const QStringList& arguments);
 int RunEval(const QStringList& arguments);
+int RunDefinition(const QStringList& arguments);
 
 }  // namespace qrtool
