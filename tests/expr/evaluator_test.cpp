@@ -246,8 +246,25 @@ TEST(ValueToText, WritesEachKindAndRaisesForErrors) {
   }
 }
 
+TEST(TQREvValue, CopiesEachKindWhole) {
+  const TQREvValue values[] = {TQREvValue::Integer(-7), TQREvValue::Float(0.1),
+                               TQREvValue::String(std::string(255, 'z')), TQREvValue::Boolean(true),
+                               TQREvValue::Error("bad")};
+  for (const TQREvValue& value : values) {
+    TQREvValue copy = TQREvValue::String("previous text");
+    copy = value;
+    TQREvValue constructed(value);
+    for (const TQREvValue* result : {&copy, &constructed}) {
+      ASSERT_EQ(result->ValueKind, value.ValueKind);
+      if (value.ValueKind == EvKind::String || value.ValueKind == EvKind::Error)
+        EXPECT_EQ(result->TextValue(), value.TextValue());
+      else
+        EXPECT_EQ(qrtest::Describe(*result), qrtest::Describe(value));
+    }
+  }
+}
+
 TEST(TQREvValue, CutsTextOnACharacterBoundary) {
-  static_assert(std::is_trivially_copyable_v<TQREvValue>);
   const std::string ascii(300, 'a');
   EXPECT_EQ(TQREvValue::String(ascii).TextValue().size(), 255u);
   // 127 two-byte characters fill 254 bytes; the 128th does not fit whole.
