@@ -179,6 +179,20 @@ TEST(Evaluator, CutsConcatenationsAt255Bytes) {
   EXPECT_EQ(EvalToText(text), "STRING " + std::string(255, 'x'));
 }
 
+TEST(Evaluator, RefusesNestingThatWouldExhaustTheStack) {
+  auto chain = [](int terms) {
+    std::string text = "1";
+    for (int i = 1; i < terms; ++i) text += "+1";
+    return text;
+  };
+  EXPECT_EQ(EvalToText(chain(2000)), "INTEGER 2000");
+  EXPECT_EQ(EvalToText(std::string(500, '(') + "7" + std::string(500, ')')), "INTEGER 7");
+  const std::string tooLong = EvalToText(chain(100000));
+  EXPECT_EQ(tooLong.substr(0, 28), "ERROR Error in expression : ") << tooLong.substr(0, 60);
+  const std::string tooDeep = EvalToText(std::string(5000, '(') + "7" + std::string(5000, ')'));
+  EXPECT_EQ(tooDeep.substr(0, 28), "ERROR Error in expression : ") << tooDeep.substr(0, 60);
+}
+
 TEST(Evaluator, RaisesWhenNotPrepared) {
   TQREvaluator evaluator;
   try {
