@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "expr/messages.h"
+#include "expr/element.h"
 #include "expr_test_support.h"
 
 namespace qr::expr {
@@ -243,6 +243,23 @@ TEST(Evaluator, ReportsAggregates) {
     evaluator.Compile(text);
     EXPECT_EQ(evaluator.HasAggregates(), expected);
   }
+}
+
+// A derived evaluator may resolve names its own way.
+class CellEvaluator : public TQREvaluator {
+ protected:
+  void ResolveName(std::string_view name) override {
+    if (name == "ANSWER")
+      return Append(std::make_unique<TQREvElementConstant>(TQREvValue::Integer(42)));
+    TQREvaluator::ResolveName(name);
+  }
+};
+
+TEST(Evaluator, LetsDerivedEvaluatorsResolveNames) {
+  CellEvaluator evaluator;
+  EXPECT_EQ(qrtest::Describe(evaluator.EvaluateText("answer * 2")), "INTEGER 84");
+  EXPECT_EQ(qrtest::Describe(evaluator.EvaluateText("question")),
+            "ERROR Unknown function : QUESTION");
 }
 
 TEST(ValueToText, WritesEachKindAndRaisesForErrors) {
