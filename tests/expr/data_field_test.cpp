@@ -118,6 +118,14 @@ TEST_F(DataFieldTest, ReadsNullsAsEmptyAndZero) {
   EXPECT_EQ(Eval("Price"), "FLOAT 0");
 }
 
+TEST_F(DataFieldTest, TurnsUnreadableValuesIntoErrorValues) {
+  articles_.AddRow(
+      {MemoryDataset::Text("x7"), {}, MemoryDataset::Text("abc"), {}, {}, {}, {}, {}, {}, {}, {}});
+  articles_.Next();
+  EXPECT_EQ(Eval("Price"), "ERROR 'abc' is not a valid number");
+  EXPECT_EQ(Eval("Codigo + 1"), "ERROR 'x7' is not a valid number");
+}
+
 TEST_F(DataFieldTest, PrefersFieldsToEnvironmentEntries) {
   TQREvEnvironment environment;
   environment.Define("Name", "'from the environment'");
