@@ -1,11 +1,19 @@
 include(GoogleTest)
 
-# qr_add_test(NAME [QT_MAIN] SOURCES a.cpp b.cpp LIBS qr::data ...)
+# qr_add_test(NAME [QT_MAIN | QT_GUI_MAIN | QT_WIDGETS_MAIN] SOURCES a.cpp b.cpp LIBS ...)
 # One test executable per layer, registered with CTest test by test.
-# QT_MAIN runs the tests inside a QCoreApplication.
+# QT_MAIN runs the tests inside a QCoreApplication, QT_GUI_MAIN inside an
+# offscreen QGuiApplication (fonts, painters), QT_WIDGETS_MAIN inside an
+# offscreen QApplication (dialogs).
 function(qr_add_test name)
-  cmake_parse_arguments(ARG "QT_MAIN" "" "SOURCES;LIBS" ${ARGN})
-  if(ARG_QT_MAIN)
+  cmake_parse_arguments(ARG "QT_MAIN;QT_GUI_MAIN;QT_WIDGETS_MAIN" "" "SOURCES;LIBS" ${ARGN})
+  if(ARG_QT_WIDGETS_MAIN)
+    set(main ${PROJECT_SOURCE_DIR}/tests/support/qt_widgets_main.cpp)
+    set(gtest_main_lib Qt6::Widgets)
+  elseif(ARG_QT_GUI_MAIN)
+    set(main ${PROJECT_SOURCE_DIR}/tests/support/qt_gui_main.cpp)
+    set(gtest_main_lib Qt6::Gui)
+  elseif(ARG_QT_MAIN)
     set(main ${PROJECT_SOURCE_DIR}/tests/support/qt_core_main.cpp)
     set(gtest_main_lib "")
   else()

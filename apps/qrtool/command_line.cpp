@@ -12,6 +12,7 @@ const std::vector<Command>& Commands() {
       {"create-worktable", "create the empty work table TempM_t in the alias directory 'Temp'",
        RunCreateWorktable},
       {"sql", "run a statement through the provider and print the rows", RunSql},
+      {"price-list", "run the price list without the dialog", RunPriceList},
       {"eval", "evaluate an expression, alone or once per row of a statement", RunEval},
   };
   return commands;

@@ -34,6 +34,7 @@ int PositiveInteger(const QCommandLineParser& parser, const char* option, int fa
 int RunSampleDb(const QStringList& arguments);
 int RunCreateWorktable(const QStringList& arguments);
 int RunSql(const QStringList& arguments);
+int RunPriceList(const QStringList& arguments);
 int RunEval(const QStringList& arguments);
 
 }  // namespace qrtool

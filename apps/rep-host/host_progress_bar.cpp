@@ -2,8 +2,14 @@
 
 #include <QProgressBar>
 
-void HostProgressBar::SetVisible(bool visible) { bar_.setVisible(visible); }
+void HostProgressBar::SetVisible(bool visible) {
+  bar_.setVisible(visible);
+}
 
-void HostProgressBar::SetMax(int maximum) { bar_.setMaximum(maximum); }
+void HostProgressBar::SetMax(int maximum) {
+  bar_.setMaximum(maximum);
+}
 
-void HostProgressBar::SetPosition(int position) { bar_.setValue(position); }
+void HostProgressBar::SetPosition(int position) {
+  bar_.setValue(position);
+}

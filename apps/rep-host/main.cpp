@@ -23,8 +23,10 @@ int main(int argc, char** argv) {
   QCommandLineParser parser;
   parser.setApplicationDescription("Runs the price list by packaging over a shop database.");
   parser.addHelpOption();
-  parser.addOption({"db", "SQLite file or postgresql://user@host:port/database (default: "
-                          "the sample database scripts/run writes).", "DB", DefaultDatabase()});
+  parser.addOption({"db",
+                    "SQLite file or postgresql://user@host:port/database (default: "
+                    "the sample database scripts/run writes).",
+                    "DB", DefaultDatabase()});
   parser.addOption({"alias-temp", "Directory of the local alias 'Temp' holding TempM_t.", "DIR"});
   parser.addOption({"plugin", "The plug-in library (default: beside this program).", "FILE",
                     QCoreApplication::applicationDirPath() + "/libRep_Esp_Orv.so"});

@@ -67,7 +67,9 @@ void ClientDataSet::Prior() {
   if (table_->RowCount() == 0) eof_ = true;
 }
 
-int ClientDataSet::RecordCount() const { return Active() ? table_->RowCount() : 0; }
+int ClientDataSet::RecordCount() const {
+  return Active() ? table_->RowCount() : 0;
+}
 
 int ClientDataSet::RecNo() const {
   return Active() && table_->RowCount() > 0 ? row_ + 1 : 0;

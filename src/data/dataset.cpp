@@ -17,8 +17,7 @@ double ParseNumber(std::string_view text) {
   while (!trimmed.empty() && trimmed.front() == ' ') trimmed.remove_prefix(1);
   while (!trimmed.empty() && trimmed.back() == ' ') trimmed.remove_suffix(1);
   double value = 0;
-  const auto [end, error] =
-      std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
+  const auto [end, error] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
   if (trimmed.empty() || error != std::errc() || end != trimmed.data() + trimmed.size())
     throw DataError("'" + std::string(text) + "' is not a valid number");
   return value;
@@ -61,10 +60,14 @@ bool SameTextIgnoringAsciiCase(std::string_view a, std::string_view b) {
 std::string Field::AsString() const {
   const FieldValue value = Value();
   switch (value.storage) {
-    case Storage::Null: return {};
-    case Storage::Integer: return std::to_string(value.integer);
-    case Storage::Float: return GeneralFloatText(value.number);
-    case Storage::Text: return std::string(value.text);
+    case Storage::Null:
+      return {};
+    case Storage::Integer:
+      return std::to_string(value.integer);
+    case Storage::Float:
+      return GeneralFloatText(value.number);
+    case Storage::Text:
+      return std::string(value.text);
   }
   return {};
 }
@@ -72,10 +75,14 @@ std::string Field::AsString() const {
 double Field::AsFloat() const {
   const FieldValue value = Value();
   switch (value.storage) {
-    case Storage::Null: return 0;
-    case Storage::Integer: return static_cast<double>(value.integer);
-    case Storage::Float: return value.number;
-    case Storage::Text: return ParseNumber(value.text);
+    case Storage::Null:
+      return 0;
+    case Storage::Integer:
+      return static_cast<double>(value.integer);
+    case Storage::Float:
+      return value.number;
+    case Storage::Text:
+      return ParseNumber(value.text);
   }
   return 0;
 }
@@ -83,10 +90,14 @@ double Field::AsFloat() const {
 std::int64_t Field::AsInteger() const {
   const FieldValue value = Value();
   switch (value.storage) {
-    case Storage::Null: return 0;
-    case Storage::Integer: return value.integer;
-    case Storage::Float: return std::llround(value.number);
-    case Storage::Text: return std::llround(ParseNumber(value.text));
+    case Storage::Null:
+      return 0;
+    case Storage::Integer:
+      return value.integer;
+    case Storage::Float:
+      return std::llround(value.number);
+    case Storage::Text:
+      return std::llround(ParseNumber(value.text));
   }
   return 0;
 }
@@ -94,9 +105,12 @@ std::int64_t Field::AsInteger() const {
 bool Field::AsBoolean() const {
   const FieldValue value = Value();
   switch (value.storage) {
-    case Storage::Null: return false;
-    case Storage::Integer: return value.integer != 0;
-    case Storage::Float: return value.number != 0;
+    case Storage::Null:
+      return false;
+    case Storage::Integer:
+      return value.integer != 0;
+    case Storage::Float:
+      return value.number != 0;
     case Storage::Text:
       return SameTextIgnoringAsciiCase(value.text, "true") ||
              SameTextIgnoringAsciiCase(value.text, "t") || value.text == "1";
@@ -116,12 +130,18 @@ std::string Field::DisplayText() const {
   return AsString();
 }
 
-void Field::SetAsInteger(std::int64_t) { throw DataError("Field '" + name_ + "' is read-only"); }
-void Field::SetAsFloat(double) { throw DataError("Field '" + name_ + "' is read-only"); }
+void Field::SetAsInteger(std::int64_t) {
+  throw DataError("Field '" + name_ + "' is read-only");
+}
+void Field::SetAsFloat(double) {
+  throw DataError("Field '" + name_ + "' is read-only");
+}
 void Field::SetAsString(std::string_view) {
   throw DataError("Field '" + name_ + "' is read-only");
 }
-void Field::Clear() { throw DataError("Field '" + name_ + "' is read-only"); }
+void Field::Clear() {
+  throw DataError("Field '" + name_ + "' is read-only");
+}
 
 Field* Dataset::FindField(std::string_view name) {
   const int count = FieldCount();

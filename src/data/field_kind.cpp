@@ -12,24 +12,40 @@ bool IsFloatKind(FieldKind kind) {
   return kind == FieldKind::Float || kind == FieldKind::Currency || kind == FieldKind::BCD;
 }
 
-bool IsNumericKind(FieldKind kind) { return IsIntegerKind(kind) || IsFloatKind(kind); }
+bool IsNumericKind(FieldKind kind) {
+  return IsIntegerKind(kind) || IsFloatKind(kind);
+}
 
 std::string_view FieldKindName(FieldKind kind) {
   switch (kind) {
-    case FieldKind::Unknown: return "unknown";
-    case FieldKind::String: return "string";
-    case FieldKind::Integer: return "integer";
-    case FieldKind::SmallInt: return "smallint";
-    case FieldKind::Word: return "word";
-    case FieldKind::Float: return "float";
-    case FieldKind::Currency: return "currency";
-    case FieldKind::BCD: return "bcd";
-    case FieldKind::Boolean: return "boolean";
-    case FieldKind::Date: return "date";
-    case FieldKind::Time: return "time";
-    case FieldKind::DateTime: return "datetime";
-    case FieldKind::Memo: return "memo";
-    case FieldKind::Blob: return "blob";
+    case FieldKind::Unknown:
+      return "unknown";
+    case FieldKind::String:
+      return "string";
+    case FieldKind::Integer:
+      return "integer";
+    case FieldKind::SmallInt:
+      return "smallint";
+    case FieldKind::Word:
+      return "word";
+    case FieldKind::Float:
+      return "float";
+    case FieldKind::Currency:
+      return "currency";
+    case FieldKind::BCD:
+      return "bcd";
+    case FieldKind::Boolean:
+      return "boolean";
+    case FieldKind::Date:
+      return "date";
+    case FieldKind::Time:
+      return "time";
+    case FieldKind::DateTime:
+      return "datetime";
+    case FieldKind::Memo:
+      return "memo";
+    case FieldKind::Blob:
+      return "blob";
   }
   return "unknown";
 }

@@ -33,12 +33,17 @@ FieldValue ResultTable::Cell(int row, int column) const {
   value.storage = c.storage[row];
   const std::uint64_t payload = c.payload[row];
   switch (value.storage) {
-    case Storage::Null: break;
-    case Storage::Integer: value.integer = static_cast<std::int64_t>(payload); break;
-    case Storage::Float: value.number = std::bit_cast<double>(payload); break;
+    case Storage::Null:
+      break;
+    case Storage::Integer:
+      value.integer = static_cast<std::int64_t>(payload);
+      break;
+    case Storage::Float:
+      value.number = std::bit_cast<double>(payload);
+      break;
     case Storage::Text:
-      value.text = std::string_view(c.textArena).substr(payload >> kTextLengthBits,
-                                                        payload & kMaxTextLength);
+      value.text = std::string_view(c.textArena)
+                       .substr(payload >> kTextLengthBits, payload & kMaxTextLength);
       break;
   }
   return value;

@@ -12,39 +12,45 @@ namespace {
 constexpr int kRowsPerInsert = 500;
 
 constexpr std::array<std::string_view, 12> kGroup1 = {
-    "ABARROTES", "BEBIDAS",     "LACTEOS",   "LIMPIEZA",  "CUIDADO PERSONAL", "DULCERÍA",
-    "BOTANAS",   "ENLATADOS",   "PAPELERÍA", "FERRETERÍA", "MASCOTAS",        "SALCHICHONERÍA"};
+    "ABARROTES", "BEBIDAS",   "LACTEOS",   "LIMPIEZA",   "CUIDADO PERSONAL", "DULCERÍA",
+    "BOTANAS",   "ENLATADOS", "PAPELERÍA", "FERRETERÍA", "MASCOTAS",         "SALCHICHONERÍA"};
 constexpr std::array<std::string_view, 8> kGroup2 = {
     "LÍNEA BÁSICA", "LÍNEA ECONÓMICA", "LÍNEA PREMIUM", "IMPORTADOS",
     "TEMPORADA",    "INSTITUCIONAL",   "GRANEL",        "MARCA PROPIA"};
-constexpr std::array<std::string_view, 6> kGroup3 = {"PROVEEDOR NORTE", "PROVEEDOR SUR",
+constexpr std::array<std::string_view, 6> kGroup3 = {"PROVEEDOR NORTE",  "PROVEEDOR SUR",
                                                      "PROVEEDOR CENTRO", "DISTRIBUIDORA LOCAL",
-                                                     "FABRICANTE",      "CONSIGNACIÓN"};
+                                                     "FABRICANTE",       "CONSIGNACIÓN"};
 constexpr std::array<std::string_view, 10> kDepartments = {
-    "ALIMENTOS",  "BEBIDAS Y LICORES", "HOGAR",     "HIGIENE", "FARMACIA",
-    "AUTOSERVICIO", "BODEGA",          "MAYOREO",   "OFERTAS", "VARIOS"};
+    "ALIMENTOS", "BEBIDAS Y LICORES", "HOGAR",   "HIGIENE", "FARMACIA", "AUTOSERVICIO",
+    "BODEGA",    "MAYOREO",           "OFERTAS", "VARIOS"};
 
 constexpr std::array<std::string_view, 40> kProducts = {
-    "ACEITE VEGETAL",  "ARROZ BLANCO",    "AZÚCAR ESTÁNDAR", "FRIJOL NEGRO",   "HARINA DE TRIGO",
-    "LECHE ENTERA",    "YOGUR NATURAL",   "QUESO FRESCO",    "MANTEQUILLA",    "CAFÉ SOLUBLE",
-    "TÉ DE MANZANILLA", "AGUA PURIFICADA", "REFRESCO DE COLA", "JUGO DE NARANJA", "CERVEZA CLARA",
-    "DETERGENTE EN POLVO", "JABÓN DE TOCADOR", "CLORO",       "SUAVIZANTE",     "LIMPIADOR MULTIUSOS",
-    "PAPEL HIGIÉNICO", "SERVILLETAS",     "PAÑALES ETAPA 3", "SHAMPOO",        "PASTA DENTAL",
-    "GALLETAS MARÍAS", "CHOCOLATE EN BARRA", "CARAMELO SURTIDO", "PAPAS FRITAS", "CACAHUATE JAPONÉS",
-    "ATÚN EN AGUA",    "SARDINA EN TOMATE", "CHILES JALAPEÑOS", "ELOTE DORADO", "PURÉ DE TOMATE",
-    "CUADERNO PROFESIONAL", "LÁPIZ DEL 2",  "CINTA ADHESIVA",  "CROQUETAS PARA PERRO", "JAMÓN DE PAVO"};
-constexpr std::array<std::string_view, 12> kSizes = {"250 G", "500 G", "1 KG",  "2 KG",
-                                                     "355 ML", "600 ML", "1 LT", "2 LT",
+    "ACEITE VEGETAL",      "ARROZ BLANCO",        "AZÚCAR ESTÁNDAR",
+    "FRIJOL NEGRO",        "HARINA DE TRIGO",     "LECHE ENTERA",
+    "YOGUR NATURAL",       "QUESO FRESCO",        "MANTEQUILLA",
+    "CAFÉ SOLUBLE",        "TÉ DE MANZANILLA",    "AGUA PURIFICADA",
+    "REFRESCO DE COLA",    "JUGO DE NARANJA",     "CERVEZA CLARA",
+    "DETERGENTE EN POLVO", "JABÓN DE TOCADOR",    "CLORO",
+    "SUAVIZANTE",          "LIMPIADOR MULTIUSOS", "PAPEL HIGIÉNICO",
+    "SERVILLETAS",         "PAÑALES ETAPA 3",     "SHAMPOO",
+    "PASTA DENTAL",        "GALLETAS MARÍAS",     "CHOCOLATE EN BARRA",
+    "CARAMELO SURTIDO",    "PAPAS FRITAS",        "CACAHUATE JAPONÉS",
+    "ATÚN EN AGUA",        "SARDINA EN TOMATE",   "CHILES JALAPEÑOS",
+    "ELOTE DORADO",        "PURÉ DE TOMATE",      "CUADERNO PROFESIONAL",
+    "LÁPIZ DEL 2",         "CINTA ADHESIVA",      "CROQUETAS PARA PERRO",
+    "JAMÓN DE PAVO"};
+constexpr std::array<std::string_view, 12> kSizes = {"250 G",  "500 G",   "1 KG",  "2 KG",
+                                                     "355 ML", "600 ML",  "1 LT",  "2 LT",
                                                      "4 PZAS", "12 PZAS", "CHICO", "GRANDE"};
-constexpr std::array<std::string_view, 8> kBrands = {"LA ESPIGA", "DON PANCHO", "SOL DE ORO",
-                                                     "EL PORVENIR", "SANTA FE", "NORTEÑA",
-                                                     "LA PALMA", "DOÑA LUZ"};
+constexpr std::array<std::string_view, 8> kBrands = {"LA ESPIGA",   "DON PANCHO", "SOL DE ORO",
+                                                     "EL PORVENIR", "SANTA FE",   "NORTEÑA",
+                                                     "LA PALMA",    "DOÑA LUZ"};
 
 // Units from the first packaging list, in the mixed case a shop types them.
 constexpr std::array<std::string_view, 14> kFirstListUnits = {
-    "CAJA", "caja", "Caja", "BAL", "BOL", "BTO", "BULT", "CJA", "COLC", "CUB", "PACA", "ROLL",
-    "CHURIA", "bol"};
-constexpr std::array<std::string_view, 7> kSecondListUnits = {"EXH", "PAQ", "paq", "CONO",
+    "CAJA", "caja", "Caja", "BAL",  "BOL",  "BTO",    "BULT",
+    "CJA",  "COLC", "CUB",  "PACA", "ROLL", "CHURIA", "bol"};
+constexpr std::array<std::string_view, 7> kSecondListUnits = {"EXH",  "PAQ",  "paq", "CONO",
                                                               "CHAR", "VITR", "Paq"};
 constexpr std::array<std::string_view, 5> kOtherUnits = {"PZA", "KG", "LT", "PIEZA", "CAJAS"};
 constexpr std::array<int, 6> kFirstListMultipliers = {6, 10, 12, 20, 24, 48};
@@ -132,7 +138,8 @@ template <size_t N>
 void WriteNames(SqlConnection& connection, const char* head,
                 const std::array<std::string_view, N>& names) {
   BatchInserter insert(connection, head);
-  for (size_t i = 0; i < N; ++i) insert.Add("(" + std::to_string(i + 1) + "," + Quoted(names[i]) + ")");
+  for (size_t i = 0; i < N; ++i)
+    insert.Add("(" + std::to_string(i + 1) + "," + Quoted(names[i]) + ")");
   insert.Flush();
 }
 
@@ -147,14 +154,14 @@ std::string Description(Random& random) {
 
 void WriteArticle(int code, Random& random, BatchInserter& articles, BatchInserter& packages) {
   const int cents = 500 + random.Below(50000);
-  const std::string tuple =
-      "(" + std::to_string(code) + "," + Quoted(Description(random)) + "," + Money(cents) + "," +
-      Money(cents * 97 / 100) + "," + Money(cents * 95 / 100) + "," + Money(cents * 93 / 100) +
-      "," + Money(cents * 110 / 100) + "," + std::to_string(random.Below(2)) + "," +
-      std::to_string(1 + random.Below(kGroup1.size())) + "," +
-      std::to_string(1 + random.Below(kGroup2.size())) + "," +
-      std::to_string(1 + random.Below(kGroup3.size())) + "," +
-      std::to_string(1 + random.Below(kDepartments.size())) + ")";
+  const std::string tuple = "(" + std::to_string(code) + "," + Quoted(Description(random)) + "," +
+                            Money(cents) + "," + Money(cents * 97 / 100) + "," +
+                            Money(cents * 95 / 100) + "," + Money(cents * 93 / 100) + "," +
+                            Money(cents * 110 / 100) + "," + std::to_string(random.Below(2)) + "," +
+                            std::to_string(1 + random.Below(kGroup1.size())) + "," +
+                            std::to_string(1 + random.Below(kGroup2.size())) + "," +
+                            std::to_string(1 + random.Below(kGroup3.size())) + "," +
+                            std::to_string(1 + random.Below(kDepartments.size())) + ")";
   articles.Add(tuple);
 
   int packageNumber = 0;
@@ -166,7 +173,8 @@ void WriteArticle(int code, Random& random, BatchInserter& articles, BatchInsert
   };
   // Article 3 carries the one unit with a trailing blank, which matches no list.
   if (code == 3) addPackage("CAJA ", 12);
-  if (random.Below(10) < 8) addPackage(random.Pick(kFirstListUnits), random.Pick(kFirstListMultipliers));
+  if (random.Below(10) < 8)
+    addPackage(random.Pick(kFirstListUnits), random.Pick(kFirstListMultipliers));
   if (random.Below(10) < 6)
     addPackage(random.Pick(kSecondListUnits), random.Pick(kSecondListMultipliers));
   if (packageNumber == 0 || random.Below(10) < 3) addPackage(random.Pick(kOtherUnits), 1);

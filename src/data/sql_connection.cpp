@@ -38,18 +38,28 @@ FieldKind KindFromMetaType(QMetaType type) {
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
-    case QMetaType::ULongLong: return FieldKind::Integer;
+    case QMetaType::ULongLong:
+      return FieldKind::Integer;
     case QMetaType::Short:
-    case QMetaType::UShort: return FieldKind::SmallInt;
+    case QMetaType::UShort:
+      return FieldKind::SmallInt;
     case QMetaType::Double:
-    case QMetaType::Float: return FieldKind::Float;
-    case QMetaType::Bool: return FieldKind::Boolean;
-    case QMetaType::QDate: return FieldKind::Date;
-    case QMetaType::QTime: return FieldKind::Time;
-    case QMetaType::QDateTime: return FieldKind::DateTime;
-    case QMetaType::QByteArray: return FieldKind::Blob;
-    case QMetaType::QString: return FieldKind::String;
-    default: return FieldKind::Unknown;
+    case QMetaType::Float:
+      return FieldKind::Float;
+    case QMetaType::Bool:
+      return FieldKind::Boolean;
+    case QMetaType::QDate:
+      return FieldKind::Date;
+    case QMetaType::QTime:
+      return FieldKind::Time;
+    case QMetaType::QDateTime:
+      return FieldKind::DateTime;
+    case QMetaType::QByteArray:
+      return FieldKind::Blob;
+    case QMetaType::QString:
+      return FieldKind::String;
+    default:
+      return FieldKind::Unknown;
   }
 }
 
@@ -69,8 +79,8 @@ std::vector<ResultTable::Column> DescribeColumns(const QSqlQuery& query, bool is
   std::vector<ResultTable::Column> columns(record.count());
   for (int i = 0; i < record.count(); ++i) {
     columns[i].name = record.fieldName(i).toStdString();
-    columns[i].kind = isPostgres ? KindFromMetaType(record.field(i).metaType())
-                                 : SqliteDeclaredKind(query, i);
+    columns[i].kind =
+        isPostgres ? KindFromMetaType(record.field(i).metaType()) : SqliteDeclaredKind(query, i);
   }
   return columns;
 }
@@ -83,10 +93,13 @@ void AppendValue(ResultTable& table, int column, const QVariant& value) {
     case QMetaType::UInt:
     case QMetaType::ULongLong:
     case QMetaType::Short:
-    case QMetaType::UShort: return table.AppendInteger(column, value.toLongLong());
-    case QMetaType::Bool: return table.AppendInteger(column, value.toBool() ? 1 : 0);
+    case QMetaType::UShort:
+      return table.AppendInteger(column, value.toLongLong());
+    case QMetaType::Bool:
+      return table.AppendInteger(column, value.toBool() ? 1 : 0);
     case QMetaType::Double:
-    case QMetaType::Float: return table.AppendFloat(column, value.toDouble());
+    case QMetaType::Float:
+      return table.AppendFloat(column, value.toDouble());
     case QMetaType::QDate:
       return table.AppendText(column, value.toDate().toString(Qt::ISODate).toStdString());
     case QMetaType::QTime:
@@ -160,11 +173,12 @@ SqlConnection::~SqlConnection() {
 std::unique_ptr<ResultTable> SqlConnection::Execute(const std::string& providerName,
                                                     const std::string& commandText) {
   if (providerName != kPriceListProvider)
-    throw DataError("Provider '" + providerName + "' is not served by this connection (it serves '" +
-                    kPriceListProvider + "')");
+    throw DataError("Provider '" + providerName +
+                    "' is not served by this connection (it serves '" + kPriceListProvider + "')");
   QSqlQuery query(QSqlDatabase::database(connectionName_, false));
   query.setForwardOnly(true);
-  if (!query.exec(QString::fromStdString(commandText))) throw DataError(ErrorText(query.lastError()));
+  if (!query.exec(QString::fromStdString(commandText)))
+    throw DataError(ErrorText(query.lastError()));
   auto table = std::make_unique<ResultTable>(DescribeColumns(query, isPostgres_));
   const int columnCount = table->ColumnCount();
   while (query.next()) {

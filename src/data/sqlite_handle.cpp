@@ -5,7 +5,9 @@
 namespace qr::data {
 namespace {
 
-[[noreturn]] void Fail(sqlite3* db) { throw DataError(sqlite3_errmsg(db)); }
+[[noreturn]] void Fail(sqlite3* db) {
+  throw DataError(sqlite3_errmsg(db));
+}
 
 }  // namespace
 
@@ -15,7 +17,9 @@ SqliteStatement::SqliteStatement(sqlite3* db, std::string_view sql) : db_(db) {
     Fail(db);
 }
 
-SqliteStatement::~SqliteStatement() { sqlite3_finalize(statement_); }
+SqliteStatement::~SqliteStatement() {
+  sqlite3_finalize(statement_);
+}
 
 SqliteStatement::SqliteStatement(SqliteStatement&& other) noexcept
     : db_(other.db_), statement_(other.statement_) {
@@ -46,7 +50,9 @@ void SqliteStatement::Reset() {
   sqlite3_clear_bindings(statement_);
 }
 
-void SqliteStatement::BindNull(int index) { sqlite3_bind_null(statement_, index); }
+void SqliteStatement::BindNull(int index) {
+  sqlite3_bind_null(statement_, index);
+}
 
 void SqliteStatement::BindInteger(int index, std::int64_t value) {
   sqlite3_bind_int64(statement_, index, value);
@@ -76,7 +82,9 @@ SqliteDatabase::SqliteDatabase(const std::filesystem::path& file, bool create) {
   }
 }
 
-SqliteDatabase::~SqliteDatabase() { sqlite3_close_v2(db_); }
+SqliteDatabase::~SqliteDatabase() {
+  sqlite3_close_v2(db_);
+}
 
 void SqliteDatabase::Execute(std::string_view sql) {
   char* error = nullptr;

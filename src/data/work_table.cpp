@@ -129,7 +129,8 @@ void WorkTable::RefreshIndexDefs() {
   std::vector<IndexDef> defs;
   std::vector<std::string> primaryKey;
   {
-    auto columns = db->Prepare("SELECT name, pk FROM pragma_table_info(?) WHERE pk > 0 ORDER BY pk");
+    auto columns =
+        db->Prepare("SELECT name, pk FROM pragma_table_info(?) WHERE pk > 0 ORDER BY pk");
     columns.BindText(1, tableName_);
     while (columns.Step()) primaryKey.emplace_back(columns.ColumnText(0));
   }
@@ -211,9 +212,9 @@ void WorkTable::LoadColumns() {
   columns.BindText(1, tableName_);
   while (columns.Step()) {
     const int index = static_cast<int>(fields_.size());
-    fields_.push_back(std::make_unique<WorkTableField>(
-        *this, std::string(columns.ColumnText(0)), FieldKindFromDeclaredType(columns.ColumnText(1)),
-        index));
+    fields_.push_back(
+        std::make_unique<WorkTableField>(*this, std::string(columns.ColumnText(0)),
+                                         FieldKindFromDeclaredType(columns.ColumnText(1)), index));
   }
   if (fields_.empty()) throw DataError("Table '" + tableName_ + "' does not exist");
   cells_.assign(fields_.size(), Cell{});
@@ -311,7 +312,9 @@ void WorkTable::LoadCells(const SqliteStatement& statement, int firstColumn) {
         cell.storage = Storage::Float;
         cell.number = statement.ColumnFloat(column);
         break;
-      case SQLITE_NULL: cell.storage = Storage::Null; break;
+      case SQLITE_NULL:
+        cell.storage = Storage::Null;
+        break;
       default:
         cell.storage = Storage::Text;
         cell.text.assign(statement.ColumnText(column));
@@ -424,7 +427,8 @@ bool WorkTable::FindKey(const std::vector<double>& keyValues) {
 void WorkTable::Edit() {
   RequireOpen();
   if (state_ != State::Browse) return;
-  if (currentRowid_ == 0) throw DataError("Cannot edit: table '" + tableName_ + "' has no current row");
+  if (currentRowid_ == 0)
+    throw DataError("Cannot edit: table '" + tableName_ + "' has no current row");
   state_ = State::Edit;
 }
 
@@ -442,10 +446,18 @@ void WorkTable::BindCells(SqliteStatement& statement) {
     const Cell& cell = cells_[i];
     const int index = static_cast<int>(i) + 1;
     switch (cell.storage) {
-      case Storage::Null: statement.BindNull(index); break;
-      case Storage::Integer: statement.BindInteger(index, cell.integer); break;
-      case Storage::Float: statement.BindFloat(index, cell.number); break;
-      case Storage::Text: statement.BindText(index, cell.text); break;
+      case Storage::Null:
+        statement.BindNull(index);
+        break;
+      case Storage::Integer:
+        statement.BindInteger(index, cell.integer);
+        break;
+      case Storage::Float:
+        statement.BindFloat(index, cell.number);
+        break;
+      case Storage::Text:
+        statement.BindText(index, cell.text);
+        break;
     }
   }
 }

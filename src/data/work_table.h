@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "data/dataset.h"
 #include "data/data_error.h"
+#include "data/dataset.h"
 #include "data/sqlite_handle.h"
 
 namespace qr::data {

@@ -40,8 +40,12 @@ Locale Locale::FromSystem() {
   return locale;
 }
 
-const Locale& Locale::Current() { return CurrentLocale(); }
+const Locale& Locale::Current() {
+  return CurrentLocale();
+}
 
-void Locale::SetCurrent(const Locale& locale) { CurrentLocale() = locale; }
+void Locale::SetCurrent(const Locale& locale) {
+  CurrentLocale() = locale;
+}
 
 }  // namespace qr

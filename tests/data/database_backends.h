@@ -20,7 +20,9 @@ inline std::string BackendName(const testing::TestParamInfo<Backend>& info) {
   return info.param == Backend::Sqlite ? "Sqlite" : "Postgres";
 }
 
-inline const char* PostgresUrl() { return std::getenv("QR_TEST_POSTGRES_URL"); }
+inline const char* PostgresUrl() {
+  return std::getenv("QR_TEST_POSTGRES_URL");
+}
 
 // Opens a connection to an empty database of the backend, or skips the test.
 class BackendTest : public testing::TestWithParam<Backend> {

@@ -55,8 +55,9 @@ TEST_P(Provider, WalksEveryRowInTheOrderReturned) {
 }
 
 TEST_P(Provider, FieldKindsFollowTheDeclaredColumnTypes) {
-  OpenWith("Select Codigo, Nombre, Precio, count(*) as Cuantos From Items Group By Codigo, "
-           "Nombre, Precio Order By Codigo");
+  OpenWith(
+      "Select Codigo, Nombre, Precio, count(*) as Cuantos From Items Group By Codigo, "
+      "Nombre, Precio Order By Codigo");
   EXPECT_EQ(dataset_.FieldByName("Codigo").Kind(), FieldKind::Integer);
   EXPECT_EQ(dataset_.FieldByName("Nombre").Kind(), FieldKind::String);
   // The second row stores 3 as an integer in SQLite; the column stays a float column.
@@ -156,13 +157,20 @@ TEST(FieldKind, MapsDeclaredTypes) {
     FieldKind kind;
   };
   const Case cases[] = {
-      {"INTEGER", FieldKind::Integer},        {"bigint", FieldKind::Integer},
-      {"SMALLINT", FieldKind::SmallInt},      {"VARCHAR(40)", FieldKind::String},
-      {"TEXT", FieldKind::String},            {"NUMERIC(12,2)", FieldKind::Float},
-      {"double precision", FieldKind::Float}, {"REAL", FieldKind::Float},
-      {"BOOLEAN", FieldKind::Boolean},        {"DATE", FieldKind::Date},
-      {"TIMESTAMP", FieldKind::DateTime},     {"TIME", FieldKind::Time},
-      {"BLOB", FieldKind::Blob},              {"", FieldKind::Unknown},
+      {"INTEGER", FieldKind::Integer},
+      {"bigint", FieldKind::Integer},
+      {"SMALLINT", FieldKind::SmallInt},
+      {"VARCHAR(40)", FieldKind::String},
+      {"TEXT", FieldKind::String},
+      {"NUMERIC(12,2)", FieldKind::Float},
+      {"double precision", FieldKind::Float},
+      {"REAL", FieldKind::Float},
+      {"BOOLEAN", FieldKind::Boolean},
+      {"DATE", FieldKind::Date},
+      {"TIMESTAMP", FieldKind::DateTime},
+      {"TIME", FieldKind::Time},
+      {"BLOB", FieldKind::Blob},
+      {"", FieldKind::Unknown},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.declared);

@@ -47,8 +47,8 @@ TEST_P(SampleDatabase, HoldsArticlesPackagesGroupsAndDepartments) {
   EXPECT_EQ(Rows("Select count(*) From Mnlus"), std::vector<std::string>{"integer:300"});
   EXPECT_EQ(Rows("Select count(*) From Grupo2").size(), 1u);
   const auto units = Rows("Select distinct Unidad From CodAlt");
-  for (const char* unit : {"string:CAJA", "string:caja", "string:PAQ", "string:PZA",
-                           "string:CAJA "})
+  for (const char* unit :
+       {"string:CAJA", "string:caja", "string:PAQ", "string:PZA", "string:CAJA "})
     EXPECT_NE(std::find(units.begin(), units.end(), unit), units.end()) << unit;
 }
 

@@ -131,8 +131,7 @@ TEST_F(WorkTableTest, ExclusiveOpenKeepsEveryOtherSessionOut) {
   holder.Open();
 
   WorkTable other = NewTable();
-  EXPECT_NE(ErrorOf([&] { other.Open(); }).find("is in use by another session"),
-            std::string::npos);
+  EXPECT_NE(ErrorOf([&] { other.Open(); }).find("is in use by another session"), std::string::npos);
   EXPECT_FALSE(other.Active());
   EXPECT_NE(ErrorOf([&] { other.EmptyTable(); }), "no error");
 
@@ -181,7 +180,8 @@ TEST_F(WorkTableTest, EmptyRemovesEveryRow) {
 TEST_F(WorkTableTest, StructuralChangesNeedAClosedTable) {
   WorkTable table = NewTable();
   table.Open();
-  EXPECT_EQ(ErrorOf([&] { table.EmptyTable(); }), "Cannot empty the table on an open table 'TempM_t'");
+  EXPECT_EQ(ErrorOf([&] { table.EmptyTable(); }),
+            "Cannot empty the table on an open table 'TempM_t'");
   EXPECT_NE(ErrorOf([&] { table.AddIndex("X", "Codigo"); }), "no error");
 }
 
