@@ -1,5 +1,6 @@
 #include "expr/element_data_field.h"
 
+#include "data/data_error.h"
 #include "expr/messages.h"
 
 namespace qr::expr {
@@ -14,13 +15,7 @@ TQREvValue TextOf(const data::Field& field) {
   return TQREvValue::String(field.AsString());
 }
 
-}  // namespace
-
-TQREvValue TQREvElementDataField::Compute(TQRFiFo&) {
-  // Reopening with another statement can leave fewer fields than were compiled against.
-  if (position_ >= dataset_.FieldCount())
-    return TQREvValue::Error(FormatMessage(kFieldNoLongerAvailable, fieldName_));
-  const data::Field& field = dataset_.FieldAt(position_);
+TQREvValue ValueByKind(const data::Field& field) {
   switch (field.Kind()) {
     case FieldKind::String:
       return TextOf(field);
@@ -41,6 +36,21 @@ TQREvValue TQREvElementDataField::Compute(TQRFiFo&) {
       return TQREvValue::String(field.DisplayText());
     default:
       return TQREvValue::Error(FormatMessage(kFieldOfUnknownType, field.Name()));
+  }
+}
+
+}  // namespace
+
+TQREvValue TQREvElementDataField::Compute(TQRFiFo&) {
+  // Reopening with another statement can leave fewer fields than were compiled against.
+  if (position_ >= dataset_.FieldCount())
+    return TQREvValue::Error(FormatMessage(kFieldNoLongerAvailable, fieldName_));
+  try {
+    return ValueByKind(dataset_.FieldAt(position_));
+  } catch (const data::DataError& error) {
+    // A database column may hold a text that is not a number; the report prints
+    // the message instead of stopping.
+    return TQREvValue::Error(error.what());
   }
 }
 

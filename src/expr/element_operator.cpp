@@ -151,25 +151,19 @@ TQREvValue ApplyBoolean(OperatorCode code, bool left, bool right) {
   }
 }
 
-// Brings two operands of different kinds to one kind.
-void Coerce(TQREvValue& left, TQREvValue& right) {
-  if (left.ValueKind == right.ValueKind) return;
-  if (left.ValueKind == EvKind::Error || right.ValueKind == EvKind::Error) return;
-  if (left.IsNumeric() && right.IsNumeric()) {
-    left = TQREvValue::Float(left.AsDouble());
-    right = TQREvValue::Float(right.AsDouble());
-    return;
-  }
-  left = TQREvValue::String(ValueToText(left));
-  right = TQREvValue::String(ValueToText(right));
-}
-
 }  // namespace
 
-TQREvValue ApplyOperator(OperatorCode code, TQREvValue left, TQREvValue right) {
-  Coerce(left, right);
+TQREvValue ApplyOperator(OperatorCode code, const TQREvValue& left, const TQREvValue& right) {
+  // Errors travel unchanged (the left one first) and are never converted.
   if (left.ValueKind == EvKind::Error) return left;
   if (right.ValueKind == EvKind::Error) return right;
+  if (left.ValueKind != right.ValueKind) {
+    // An integer meets a float as a float; any other pair meets as texts.
+    if (left.IsNumeric() && right.IsNumeric())
+      return ApplyFloat(code, left.AsDouble(), right.AsDouble());
+    return ApplyString(code, TQREvValue::String(ValueToText(left)),
+                       TQREvValue::String(ValueToText(right)));
+  }
   switch (left.ValueKind) {
     case EvKind::Integer:
       return ApplyInteger(code, left.IntegerValue, right.IntegerValue);

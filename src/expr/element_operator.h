@@ -38,6 +38,6 @@ class TQREvElementOperator : public TQREvElement {
 
 // Combines two operands of any kinds as the operator does: an integer paired
 // with a float becomes a float, any other mixed pair is compared or joined as text.
-TQREvValue ApplyOperator(OperatorCode code, TQREvValue left, TQREvValue right);
+TQREvValue ApplyOperator(OperatorCode code, const TQREvValue& left, const TQREvValue& right);
 
 }  // namespace qr::expr

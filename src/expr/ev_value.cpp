@@ -63,6 +63,15 @@ double TQREvValue::AsDouble() const {
   return 0;
 }
 
+void TQREvValue::CopyFrom(const TQREvValue& other) {
+  ValueKind = other.ValueKind;
+  if (other.ValueKind == EvKind::String || other.ValueKind == EvKind::Error) {
+    std::memcpy(&text, &other.text, 1 + other.text.length);
+  } else {
+    std::memcpy(&FloatValue, &other.FloatValue, sizeof FloatValue);  // the widest payload
+  }
+}
+
 void TQREvValue::SetTextValue(std::string_view value) {
   const std::string_view kept = CutToCharacterBoundary(value, kMaxTextBytes);
   if (!kept.empty()) std::memcpy(text.bytes, kept.data(), kept.size());

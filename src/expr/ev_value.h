@@ -19,16 +19,18 @@ class ExpressionError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The value of an expression: a kind and one payload. Fixed size and trivially
-// copyable, so evaluation passes values around by copy without touching the heap.
+// The value of an expression: a kind and one payload. Fixed size and without
+// heap storage, so evaluation passes values around by copy. A copy moves only
+// the bytes in use (the payload, or the text's length and bytes), which keeps
+// copying cheap although the record is 264 bytes.
 // A string (or an error's message) holds at most kMaxTextBytes bytes of UTF-8;
 // longer texts are cut at the last whole character that fits.
 struct TQREvValue {
   static constexpr std::size_t kMaxTextBytes = 255;
 
-  EvKind ValueKind = EvKind::Integer;
+  EvKind ValueKind;
   union {
-    std::int32_t IntegerValue = 0;
+    std::int32_t IntegerValue;
     double FloatValue;
     bool BooleanValue;
     struct {
@@ -36,6 +38,14 @@ struct TQREvValue {
       char bytes[kMaxTextBytes];
     } text;
   };
+
+  // The integer 0. The text bytes are left uninitialised on purpose.
+  TQREvValue() : ValueKind(EvKind::Integer), IntegerValue(0) {}
+  TQREvValue(const TQREvValue& other) { CopyFrom(other); }
+  TQREvValue& operator=(const TQREvValue& other) {
+    if (this != &other) CopyFrom(other);
+    return *this;
+  }
 
   static TQREvValue Integer(std::int32_t value);
   static TQREvValue Float(double value);
@@ -49,6 +59,9 @@ struct TQREvValue {
   // The text of a string, or the message of an error.
   std::string_view TextValue() const { return {text.bytes, text.length}; }
   void SetTextValue(std::string_view value);
+
+ private:
+  void CopyFrom(const TQREvValue& other);
 };
 
 // Cuts `text` to at most `limit` bytes without splitting a UTF-8 character.

@@ -79,9 +79,14 @@ class TQREvaluator {
   void ParseIdentifier(std::string_view text);
 
  private:
+  bool NestingAllowed(std::string_view text);
+
   data::Field* FindField(std::string_view prefix, std::string_view fieldName,
                          data::Dataset*& dataset);
 
+  // Parse calls now open; bounds the nesting of compiled lists, whose
+  // evaluation recurses as deeply.
+  int parseDepth_ = 0;
   std::unique_ptr<TQRFiFo> list_;
   bool prepared_ = false;
   DatasetList* dataSets_ = nullptr;

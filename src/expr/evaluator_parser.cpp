@@ -34,6 +34,20 @@ std::string_view Inside(std::string_view text) {
   return text.substr(1, text.size() - 2);
 }
 
+// Deeper nesting (thousands of chained operators or parentheses) would
+// overflow the stack while compiling or evaluating; it becomes an error element.
+constexpr int kMaxParseDepth = 3000;
+
+// Counts one open parse call for as long as it runs.
+class NestingLevel {
+ public:
+  explicit NestingLevel(int& depth) : depth_(depth) { ++depth_; }
+  ~NestingLevel() { --depth_; }
+
+ private:
+  int& depth_;
+};
+
 template <typename Number>
 bool ConvertWhole(std::string_view text, Number& value) {
   const char* end = text.data() + text.size();
@@ -47,6 +61,12 @@ void TQREvaluator::AppendError(std::string message) {
   Append(std::make_unique<TQREvElementError>(std::move(message)));
 }
 
+bool TQREvaluator::NestingAllowed(std::string_view text) {
+  if (parseDepth_ < kMaxParseDepth) return true;
+  AppendError(FormatMessage(kErrorInExpression, TrimSpaces(text)));
+  return false;
+}
+
 void TQREvaluator::ParseComparison(std::string_view text) {
   const std::optional<OperatorMatch> match = FindOperator(text, OperatorLevel::Comparison);
   if (!match) return ParseSum(text);
@@ -57,6 +77,8 @@ void TQREvaluator::ParseComparison(std::string_view text) {
 }
 
 void TQREvaluator::ParseSum(std::string_view text) {
+  const NestingLevel level(parseDepth_);
+  if (!NestingAllowed(text)) return;
   const std::optional<OperatorMatch> match = FindOperator(text, OperatorLevel::Sum);
   if (!match) return ParseTerm(text);
   Append(std::make_unique<TQREvElementOperator>(match->code));
@@ -67,6 +89,8 @@ void TQREvaluator::ParseSum(std::string_view text) {
 }
 
 void TQREvaluator::ParseTerm(std::string_view text) {
+  const NestingLevel level(parseDepth_);
+  if (!NestingAllowed(text)) return;
   const std::optional<OperatorMatch> match = FindOperator(text, OperatorLevel::Term);
   if (!match) return ParseFactor(text);
   Append(std::make_unique<TQREvElementOperator>(match->code));
@@ -77,6 +101,8 @@ void TQREvaluator::ParseTerm(std::string_view text) {
 }
 
 void TQREvaluator::ParseFactor(std::string_view text) {
+  const NestingLevel level(parseDepth_);
+  if (!NestingAllowed(text)) return;
   const std::string_view factor = TrimSpaces(text);
   if (factor.empty()) return AppendError(FormatMessage(kErrorInExpression, ""));
   // Any factor starting with these three letters is a negation.

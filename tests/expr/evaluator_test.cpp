@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "expr/messages.h"
+#include "expr/element.h"
 #include "expr_test_support.h"
 
 namespace qr::expr {
@@ -179,6 +179,20 @@ TEST(Evaluator, CutsConcatenationsAt255Bytes) {
   EXPECT_EQ(EvalToText(text), "STRING " + std::string(255, 'x'));
 }
 
+TEST(Evaluator, RefusesNestingThatWouldExhaustTheStack) {
+  auto chain = [](int terms) {
+    std::string text = "1";
+    for (int i = 1; i < terms; ++i) text += "+1";
+    return text;
+  };
+  EXPECT_EQ(EvalToText(chain(2000)), "INTEGER 2000");
+  EXPECT_EQ(EvalToText(std::string(500, '(') + "7" + std::string(500, ')')), "INTEGER 7");
+  const std::string tooLong = EvalToText(chain(100000));
+  EXPECT_EQ(tooLong.substr(0, 28), "ERROR Error in expression : ") << tooLong.substr(0, 60);
+  const std::string tooDeep = EvalToText(std::string(5000, '(') + "7" + std::string(5000, ')'));
+  EXPECT_EQ(tooDeep.substr(0, 28), "ERROR Error in expression : ") << tooDeep.substr(0, 60);
+}
+
 TEST(Evaluator, RaisesWhenNotPrepared) {
   TQREvaluator evaluator;
   try {
@@ -231,6 +245,23 @@ TEST(Evaluator, ReportsAggregates) {
   }
 }
 
+// A derived evaluator may resolve names its own way.
+class CellEvaluator : public TQREvaluator {
+ protected:
+  void ResolveName(std::string_view name) override {
+    if (name == "ANSWER")
+      return Append(std::make_unique<TQREvElementConstant>(TQREvValue::Integer(42)));
+    TQREvaluator::ResolveName(name);
+  }
+};
+
+TEST(Evaluator, LetsDerivedEvaluatorsResolveNames) {
+  CellEvaluator evaluator;
+  EXPECT_EQ(qrtest::Describe(evaluator.EvaluateText("answer * 2")), "INTEGER 84");
+  EXPECT_EQ(qrtest::Describe(evaluator.EvaluateText("question")),
+            "ERROR Unknown function : QUESTION");
+}
+
 TEST(ValueToText, WritesEachKindAndRaisesForErrors) {
   qrtest::PinnedLocale locale(qrtest::PinnedLocale::Comma());
   EXPECT_EQ(ValueToText(TQREvValue::Integer(-12)), "-12");
@@ -246,8 +277,25 @@ TEST(ValueToText, WritesEachKindAndRaisesForErrors) {
   }
 }
 
+TEST(TQREvValue, CopiesEachKindWhole) {
+  const TQREvValue values[] = {TQREvValue::Integer(-7), TQREvValue::Float(0.1),
+                               TQREvValue::String(std::string(255, 'z')), TQREvValue::Boolean(true),
+                               TQREvValue::Error("bad")};
+  for (const TQREvValue& value : values) {
+    TQREvValue copy = TQREvValue::String("previous text");
+    copy = value;
+    TQREvValue constructed(value);
+    for (const TQREvValue* result : {&copy, &constructed}) {
+      ASSERT_EQ(result->ValueKind, value.ValueKind);
+      if (value.ValueKind == EvKind::String || value.ValueKind == EvKind::Error)
+        EXPECT_EQ(result->TextValue(), value.TextValue());
+      else
+        EXPECT_EQ(qrtest::Describe(*result), qrtest::Describe(value));
+    }
+  }
+}
+
 TEST(TQREvValue, CutsTextOnACharacterBoundary) {
-  static_assert(std::is_trivially_copyable_v<TQREvValue>);
   const std::string ascii(300, 'a');
   EXPECT_EQ(TQREvValue::String(ascii).TextValue().size(), 255u);
   // 127 two-byte characters fill 254 bytes; the 128th does not fit whole.
