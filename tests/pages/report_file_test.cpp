@@ -134,7 +134,9 @@ TEST(ReportFile, LoadingDetectsThePaperFromPageOne) {
     reader.DeviceSettings.PaperSize = Default;
     reader.LoadFromFile(dir.File("paper.qrp"));
     EXPECT_EQ(reader.DeviceSettings.PaperSize, c.detected);
-    if (c.detected != Default) EXPECT_EQ(reader.DeviceSettings.Orientation, c.orientation);
+    if (c.detected != Default) {
+      EXPECT_EQ(reader.DeviceSettings.Orientation, c.orientation);
+    }
   }
 }
 
