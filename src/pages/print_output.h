@@ -6,7 +6,7 @@
 
 namespace qr {
 
-class TPrinterSettings;
+struct TPrinterSettings;
 
 // What TQRPrinter needs of a real printer when it prints directly instead of
 // storing pages. The printer side provides it; the page store never needs it.
