@@ -12,6 +12,12 @@ const std::vector<Command>& Commands() {
       {"create-worktable", "create the empty work table TempM_t in the alias directory 'Temp'",
        RunCreateWorktable},
       {"sql", "run a statement through the provider and print the rows", RunSql},
+      {"info", "print a report file's header, page count and page sizes", RunInfo},
+      {"dump", "print a report file's drawing records as text", RunDump},
+      {"export", "export a report file's pages as PDF, PNG or EMF files", RunExport, true},
+      {"compress", "code a file as one block of the page coder", RunCompress},
+      {"expand", "expand one block of the page coder", RunExpand},
+      {"demo-report", "write a two-page demonstration report file", RunDemoReport, true, true},
   };
   return commands;
 }

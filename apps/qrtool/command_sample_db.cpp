@@ -34,12 +34,12 @@ int RunSampleDb(const QStringList& arguments) {
 
 int RunCreateWorktable(const QStringList& arguments) {
   QCommandLineParser parser;
-  parser.addOption({"alias-temp", "The alias directory 'Temp' (default: the configured one).",
-                    "DIR"});
+  parser.addOption(
+      {"alias-temp", "The alias directory 'Temp' (default: the configured one).", "DIR"});
   ParseOrExplain(parser, arguments, "Creates an empty work table TempM_t in the alias 'Temp'.");
-  const std::filesystem::path directory = parser.isSet("alias-temp")
-                                              ? std::filesystem::path(parser.value("alias-temp").toStdString())
-                                              : qr::data::AliasTempDirectory();
+  const std::filesystem::path directory =
+      parser.isSet("alias-temp") ? std::filesystem::path(parser.value("alias-temp").toStdString())
+                                 : qr::data::AliasTempDirectory();
   qr::data::CreatePriceListWorkTable(directory);
   std::fprintf(stderr, "created %s\n",
                qr::data::WorkTable::TableFile(directory, qr::data::kWorkTableName).c_str());
