@@ -8,6 +8,7 @@
 #include "pages/report_file_error.h"
 #include "pages/report_file_header.h"
 #include "platform/file_stream.h"
+#include "platform/little_endian.h"
 #include "platform/memory_stream.h"
 #include "platform/window_message.h"
 
@@ -118,15 +119,20 @@ std::int32_t TQRPageList::ReadOffsetAt(std::int32_t position) {
   return stream_->ReadInt32();
 }
 
-std::int32_t TQRPageList::ReadPageNumberAt(std::int32_t position) {
-  const std::int32_t number = ReadOffsetAt(position);
-  if (number < 1 || number > pageCount_)
-    throw DamagedReportFile("page number " + std::to_string(number) + " out of range", position);
-  return number;
+TQRPageList::RecordHead TQRPageList::ReadHeadAt(std::int32_t position) {
+  std::uint8_t bytes[kNumberAndLinkSize];
+  stream_->Seek(position, SeekOrigin::Begin);
+  stream_->ReadBuffer(bytes, kNumberAndLinkSize);
+  const RecordHead head{GetInt32(bytes), GetInt32(bytes + 4)};
+  if (head.pageNumber < 1 || head.pageNumber > pageCount_)
+    throw DamagedReportFile("page number " + std::to_string(head.pageNumber) + " out of range",
+                            position);
+  return head;
 }
 
-std::int32_t TQRPageList::CheckedRecordStart(std::int32_t offset, std::int32_t where) {
-  if (offset < headerSize_ || offset > stream_->Size() - kRecordOverhead)
+std::int32_t TQRPageList::CheckedRecordStart(std::int32_t offset, std::int32_t where,
+                                             std::int32_t size) const {
+  if (offset < headerSize_ || offset > size - kRecordOverhead)
     throw DamagedReportFile("link to offset " + std::to_string(offset) + " outside the pages",
                             where);
   return offset;
@@ -144,18 +150,19 @@ void TQRPageList::SeekToPage(std::int32_t n) {
   }
   const std::int32_t size = stream.Size();
   std::int32_t position = stream.Position();
-  if (position == size) position = CheckedRecordStart(ReadOffsetAt(size - 4), size - 4);
-  std::int32_t current = ReadPageNumberAt(position);
-  for (std::int32_t steps = 0; current != n; ++steps) {
+  if (position == size) position = CheckedRecordStart(ReadOffsetAt(size - 4), size - 4, size);
+  RecordHead head = ReadHeadAt(position);
+  for (std::int32_t steps = 0; head.pageNumber != n; ++steps) {
     if (steps > pageCount_) throw DamagedReportFile("page links loop", position);
-    const bool forward = n > current;
+    const bool forward = n > head.pageNumber;
     const std::int32_t linkAt = forward ? position + 4 : position - 4;
-    const std::int32_t target = CheckedRecordStart(ReadOffsetAt(linkAt), linkAt);
+    const std::int32_t link = forward ? head.nextRecord : ReadOffsetAt(linkAt);
+    const std::int32_t target = CheckedRecordStart(link, linkAt, size);
     if (forward ? target <= position : target >= position)
       throw DamagedReportFile("page link points the wrong way", linkAt);
     position = target;
-    current = ReadPageNumberAt(position);
-    if (forward ? current > n : current < n)
+    head = ReadHeadAt(position);
+    if (forward ? head.pageNumber > n : head.pageNumber < n)
       throw DamagedReportFile("page " + std::to_string(n) + " missing", position);
   }
   stream.Seek(position, SeekOrigin::Begin);

@@ -53,13 +53,16 @@ class TQRPageList {
   void Clear() { pageCount_ = 0; }
 
  private:
-  struct RecordLinks {
-    std::int32_t start = 0;
+  // The first two fields of a record.
+  struct RecordHead {
     std::int32_t pageNumber = 0;
+    std::int32_t nextRecord = 0;
   };
-  std::int32_t ReadPageNumberAt(std::int32_t position);
+  // Reads a record's number and forward link; the number must name a page.
+  RecordHead ReadHeadAt(std::int32_t position);
   std::int32_t ReadOffsetAt(std::int32_t position);
-  std::int32_t CheckedRecordStart(std::int32_t offset, std::int32_t where);
+  // `offset` if a record can start there in a stream of `size` bytes.
+  std::int32_t CheckedRecordStart(std::int32_t offset, std::int32_t where, std::int32_t size) const;
   Metafile ReadPageAt(std::int32_t n);
 
   std::recursive_mutex lock_;
