@@ -16,6 +16,20 @@
 namespace qrtool {
 namespace {
 
+// Pages of a damaged file may claim any size; rendering one needs memory in
+// proportion, so sizes beyond this many screen pixels a side are refused.
+constexpr int kLargestPagePixels = 16384;
+constexpr double kLargestImagePixels = 4e8;
+
+const qr::Metafile& CheckedSize(const qr::Metafile& page, int n) {
+  if (page.Width() < 1 || page.Height() < 1 || page.Width() > kLargestPagePixels ||
+      page.Height() > kLargestPagePixels)
+    throw std::runtime_error("page " + std::to_string(n) + " has an unusable size (" +
+                             std::to_string(page.Width()) + " x " + std::to_string(page.Height()) +
+                             " px)");
+  return page;
+}
+
 // The physical page size from the drawing's frame (0.01 mm, inclusive).
 QPageSize PhysicalSize(const qr::Metafile& page) {
   const qr::Rect& frame = page.Header().frame;
@@ -42,7 +56,7 @@ void ExportPdf(qr::TQRPrinter& printer, const QString& path, int dotsPerInch) {
   QPainter painter;
   for (int n = 1; n <= printer.PageCount(); ++n) {
     const qr::Metafile page = *printer.GetPage(n);
-    writer.setPageSize(PhysicalSize(page));
+    writer.setPageSize(PhysicalSize(CheckedSize(page, n)));
     if (n == 1 && !painter.begin(&writer))
       throw std::runtime_error("cannot write " + path.toStdString());
     if (n > 1) writer.newPage();
@@ -55,9 +69,13 @@ void ExportPng(qr::TQRPrinter& printer, const QString& directory, int dotsPerInc
   constexpr double kInchesPerMetre = 39.37007874;
   for (int n = 1; n <= printer.PageCount(); ++n) {
     const qr::Metafile page = *printer.GetPage(n);
+    CheckedSize(page, n);
     const double scale = dotsPerInch / static_cast<double>(qr::ReferencePixelsPerInch());
     const int width = static_cast<int>(page.Width() * scale + 0.5);
     const int height = static_cast<int>(page.Height() * scale + 0.5);
+    if (static_cast<double>(width) * height > kLargestImagePixels)
+      throw std::runtime_error("page " + std::to_string(n) + " would be too large at " +
+                               std::to_string(dotsPerInch) + " dpi");
     QImage image(width, height, QImage::Format_RGB32);
     image.setDotsPerMeterX(static_cast<int>(dotsPerInch * kInchesPerMetre + 0.5));
     image.setDotsPerMeterY(static_cast<int>(dotsPerInch * kInchesPerMetre + 0.5));
@@ -96,6 +114,9 @@ int RunExport(const QStringList& arguments) {
 
   qr::TQRPrinter printer;
   printer.LoadFromFile(parser.positionalArguments().first().toStdString());
+  const int dotsPerInch = PositiveInteger(parser, "dpi", 0);
+  if (parser.isSet("dpi") && (dotsPerInch < 10 || dotsPerInch > 2400))
+    throw UsageError("--dpi must lie in 10..2400");
   if (parser.isSet("pdf"))
     ExportPdf(printer, parser.value("pdf"), PositiveInteger(parser, "dpi", 1200));
   if (parser.isSet("png"))
