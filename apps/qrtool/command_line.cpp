@@ -13,8 +13,14 @@ const std::vector<Command>& Commands() {
        RunCreateWorktable},
       {"sql", "run a statement through the provider and print the rows", RunSql},
       {"price-list", "run the price list without the dialog", RunPriceList},
-      {"definition", "load a report definition and print its object tree", RunDefinition},
+      {"definition", "load a report definition and print its object tree", RunDefinition, true},
       {"eval", "evaluate an expression, alone or once per row of a statement", RunEval},
+      {"info", "print a report file's header, page count and page sizes", RunInfo},
+      {"dump", "print a report file's drawing records as text", RunDump},
+      {"export", "export a report file's pages as PDF, PNG or EMF files", RunExport, true},
+      {"compress", "code a file as one block of the page coder", RunCompress},
+      {"expand", "expand one block of the page coder", RunExpand},
+      {"demo-report", "write a two-page demonstration report file", RunDemoReport, true, true},
   };
   return commands;
 }

@@ -20,6 +20,11 @@ struct Command {
   const char* summary;
   // Receives the arguments after the command name; returns the exit status.
   std::function<int(const QStringList& arguments)> run;
+  // Draws or measures text: runs inside a QGuiApplication (offscreen when
+  // there is no display).
+  bool needsGui = false;
+  // Left out of the usage list.
+  bool hidden = false;
 };
 
 const std::vector<Command>& Commands();
@@ -37,5 +42,11 @@ int RunSql(const QStringList& arguments);
 int RunPriceList(const QStringList& arguments);
 int RunEval(const QStringList& arguments);
 int RunDefinition(const QStringList& arguments);
+int RunInfo(const QStringList& arguments);
+int RunDump(const QStringList& arguments);
+int RunExport(const QStringList& arguments);
+int RunCompress(const QStringList& arguments);
+int RunExpand(const QStringList& arguments);
+int RunDemoReport(const QStringList& arguments);
 
 }  // namespace qrtool

@@ -73,8 +73,8 @@ void TQRPage::SetPaperSize(TQRPaperSize size) {
     StashUnits(TQRUnit::MM);
     paperSize_ = TQRPaperSize::Custom;
     const bool portrait = orientation_ == TPrinterOrientation::poPortrait;
-    SetValue(kWidth, portrait ? paper->widthMM : paper->lengthMM);
-    SetValue(kLength, portrait ? paper->lengthMM : paper->widthMM);
+    SetValue(kWidth, portrait ? paper->widthMm : paper->lengthMm);
+    SetValue(kLength, portrait ? paper->lengthMm : paper->widthMm);
     RestoreUnits();
     Rearrange();
   }

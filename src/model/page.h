@@ -1,11 +1,9 @@
 #pragma once
 
 #include "model/unit_base.h"
-#include "print/paper_size.h"
+#include "print/paper_names.h"
 
 namespace qr {
-
-enum class TPrinterOrientation { poPortrait, poLandscape };
 
 // The report's page: paper size and orientation, margins, columns.
 // Values by index: 0 BottomMargin, 1 Length, 2 TopMargin, 3 Width,

@@ -1,9 +1,11 @@
 #include "platform/file_stream.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <limits>
@@ -31,7 +33,8 @@ FileStream FileStream::Create(const std::string& path) {
   return FileStream(descriptor);
 }
 
-FileStream::FileStream(FileStream&& other) noexcept : descriptor_(other.descriptor_) {
+FileStream::FileStream(FileStream&& other) noexcept
+    : descriptor_(other.descriptor_), position_(other.position_) {
   other.descriptor_ = -1;
 }
 
@@ -39,37 +42,53 @@ FileStream::~FileStream() {
   if (descriptor_ >= 0) ::close(descriptor_);
 }
 
+// Reads and writes address the file by the stream's own position, so that
+// a seek costs no system call: page-link walks seek for every few bytes read.
 std::int32_t FileStream::Read(void* buffer, std::int32_t count) {
   std::int32_t done = 0;
   while (done < count) {
-    const ssize_t got = ::read(descriptor_, static_cast<char*>(buffer) + done, count - done);
+    const ssize_t got =
+        ::pread(descriptor_, static_cast<char*>(buffer) + done, count - done, position_ + done);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) throw StreamError("Stream read error");
     if (got == 0) break;
     done += static_cast<std::int32_t>(got);
   }
+  position_ += done;
   return done;
 }
 
 std::int32_t FileStream::Write(const void* buffer, std::int32_t count) {
+  if (count > 0 && position_ > std::numeric_limits<std::int32_t>::max() - count)
+    throw StreamError("Stream write error");
   std::int32_t done = 0;
   while (done < count) {
-    const ssize_t put = ::write(descriptor_, static_cast<const char*>(buffer) + done, count - done);
+    const ssize_t put = ::pwrite(descriptor_, static_cast<const char*>(buffer) + done, count - done,
+                                 position_ + done);
     if (put < 0 && errno == EINTR) continue;
     if (put <= 0) throw StreamError("Stream write error");
     done += static_cast<std::int32_t>(put);
   }
+  position_ += done;
   return done;
 }
 
+std::int32_t FileStream::Size() {
+  struct stat status;
+  if (::fstat(descriptor_, &status) != 0) throw StreamError("Stream read error");
+  return static_cast<std::int32_t>(
+      std::min<off_t>(status.st_size, std::numeric_limits<std::int32_t>::max()));
+}
+
 std::int32_t FileStream::Seek(std::int32_t offset, SeekOrigin origin) {
-  const int whence = origin == SeekOrigin::Begin     ? SEEK_SET
-                     : origin == SeekOrigin::Current ? SEEK_CUR
-                                                     : SEEK_END;
-  const off_t position = ::lseek(descriptor_, offset, whence);
-  if (position < 0 || position > std::numeric_limits<std::int32_t>::max())
+  std::int64_t base = 0;
+  if (origin == SeekOrigin::Current) base = position_;
+  if (origin == SeekOrigin::End) base = Size();
+  const std::int64_t target = base + offset;
+  if (target < 0 || target > std::numeric_limits<std::int32_t>::max())
     throw StreamError("Stream seek error");
-  return static_cast<std::int32_t>(position);
+  position_ = static_cast<std::int32_t>(target);
+  return position_;
 }
 
 FileStream CreateTemporaryFile(const std::string& prefix, std::string& path) {

@@ -22,9 +22,11 @@ class FileStream : public ByteStream {
   std::int32_t Read(void* buffer, std::int32_t count) override;
   std::int32_t Write(const void* buffer, std::int32_t count) override;
   std::int32_t Seek(std::int32_t offset, SeekOrigin origin) override;
+  std::int32_t Size() override;
 
  private:
   int descriptor_;
+  std::int32_t position_ = 0;
 };
 
 // A new empty file with a unique name starting with `prefix` in the user's

@@ -40,6 +40,14 @@ QRectF OutlineBox(const Rect& box, double penWidth) {
 
 }  // namespace
 
+// Without a pen a shape is filled one unit short on the right and at the
+// bottom, where the outline would have been.
+QRectF PainterCanvas::ShapeBox(const Rect& box) const {
+  if (pen_.style == PenStyle::Null)
+    return QRectF(box.left, box.top, box.Width() - 1, box.Height() - 1);
+  return OutlineBox(box, PenWidth());
+}
+
 PainterCanvas::PainterCanvas(QPainter& painter)
     : painter_(painter), pointsPerPixel_(72.0 / painter.device()->logicalDpiY()) {
   painter_.setRenderHint(QPainter::TextAntialiasing);
@@ -118,19 +126,19 @@ void PainterCanvas::FillRect(const Rect& box) {
 void PainterCanvas::Rectangle(const Rect& box) {
   ApplyPen();
   ApplyBrush();
-  painter_.drawRect(OutlineBox(box, PenWidth()));
+  painter_.drawRect(ShapeBox(box));
 }
 
 void PainterCanvas::Ellipse(const Rect& box) {
   ApplyPen();
   ApplyBrush();
-  painter_.drawEllipse(OutlineBox(box, PenWidth()));
+  painter_.drawEllipse(ShapeBox(box));
 }
 
 void PainterCanvas::RoundRect(const Rect& box, Size corner) {
   ApplyPen();
   ApplyBrush();
-  painter_.drawRoundedRect(OutlineBox(box, PenWidth()), corner.width / 2.0, corner.height / 2.0);
+  painter_.drawRoundedRect(ShapeBox(box), corner.width / 2.0, corner.height / 2.0);
 }
 
 void PainterCanvas::LineTo(int x, int y) {

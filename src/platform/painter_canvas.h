@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRectF>
 #include <optional>
 
 #include "platform/canvas.h"
@@ -42,6 +43,7 @@ class PainterCanvas : public Canvas {
   void ApplyPen();
   void ApplyBrush();
   double PenWidth() const;
+  QRectF ShapeBox(const Rect& box) const;
 
   QPainter& painter_;
   double pointsPerPixel_;

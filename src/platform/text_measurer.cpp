@@ -131,10 +131,6 @@ void SetReferencePixelsPerInch(int pixelsPerInch) {
   referencePixelsPerInch = pixelsPerInch;
 }
 
-int RoundHalfEven(double value) {
-  return static_cast<int>(std::nearbyint(value));
-}
-
 double CanvasFont::PixelHeightForPoints(double points, int pixelsPerInch) {
   return std::round(points * pixelsPerInch / 72.0);
 }

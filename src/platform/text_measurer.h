@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/canvas.h"
+#include "platform/rounding.h"
 
 namespace qr {
 
@@ -35,8 +36,5 @@ class TextMeasurer {
 // 96 unless configured.
 int ReferencePixelsPerInch();
 void SetReferencePixelsPerInch(int pixelsPerInch);
-
-// Rounds to the nearest integer with halves to the even neighbour.
-int RoundHalfEven(double value);
 
 }  // namespace qr

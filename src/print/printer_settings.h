@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "print/paper_size.h"
+#include "print/paper_names.h"
 
 namespace qr {
 

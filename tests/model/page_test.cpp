@@ -90,8 +90,8 @@ TEST_F(PageTest, ColumnsIgnoreValuesBelowOne) {
 TEST(PaperSizes, TableHoldsEveryFixedSize) {
   EXPECT_FALSE(PaperDimensions(TQRPaperSize::Default));
   EXPECT_FALSE(PaperDimensions(TQRPaperSize::Custom));
-  EXPECT_DOUBLE_EQ(PaperDimensions(TQRPaperSize::Note)->lengthMM, 279.4);
-  EXPECT_DOUBLE_EQ(PaperDimensions(static_cast<TQRPaperSize>(68))->widthMM, 445);
+  EXPECT_DOUBLE_EQ(PaperDimensions(TQRPaperSize::Note)->lengthMm, 279.4);
+  EXPECT_DOUBLE_EQ(PaperDimensions(static_cast<TQRPaperSize>(68))->widthMm, 445);
   EXPECT_EQ(PaperSizeName(static_cast<TQRPaperSize>(44)), "qr9X11");
   EXPECT_EQ(PaperSizeNamed("A3ExtraTrans"), static_cast<TQRPaperSize>(68));
 }

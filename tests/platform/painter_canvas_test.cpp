@@ -50,6 +50,14 @@ TEST(PainterCanvas, FillRectCoversTheBoxWithoutItsRightAndBottomEdges) {
   EXPECT_EQ(InkBox(painted.Finish()), QRect(QPoint(10, 5), QPoint(19, 24)));
 }
 
+TEST(PainterCanvas, ShapesWithoutAPenFillOneUnitShort) {
+  PaintedImage painted(40, 40);
+  painted.Canvas().SetPen(CanvasPen{PenStyle::Null, 0, kBlack});
+  painted.Canvas().SetBrush(CanvasBrush{BrushStyle::Solid, kBlack});
+  painted.Canvas().Rectangle(Rect{10, 5, 20, 25});
+  EXPECT_EQ(InkBox(painted.Finish()), QRect(QPoint(10, 5), QPoint(18, 23)));
+}
+
 TEST(PainterCanvas, RectangleOutlineStaysInsideTheBox) {
   struct Case {
     const char* name;
