@@ -35,6 +35,8 @@ class TQRCustomBand : public TQRBasePanel {
 
   TQRBandType BandType() const { return bandType_; }
   virtual void SetBandType(TQRBandType type);
+  // Changes the type for the moment of one output, without re-ordering.
+  void SetBandTypeForRun(TQRBandType type) { bandType_ = type; }
   TQRBandSize& Size() { return *size_; }
   const TQRBandSize& Size() const { return *size_; }
 
