@@ -10,7 +10,7 @@
 #include "platform/file_stream.h"
 #include "platform/little_endian.h"
 #include "platform/memory_stream.h"
-#include "platform/window_message.h"
+#include "platform/local_time.h"
 
 namespace qr {
 namespace {
