@@ -9,8 +9,8 @@
 #include "pages/report_file_header.h"
 #include "platform/file_stream.h"
 #include "platform/little_endian.h"
+#include "platform/local_time.h"
 #include "platform/memory_stream.h"
-#include "platform/window_message.h"
 
 namespace qr {
 namespace {

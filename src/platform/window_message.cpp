@@ -1,7 +1,6 @@
 #include "platform/window_message.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 
 namespace qr {
 
@@ -12,14 +11,6 @@ void PostWindowMessage(QObject* receiver, int messageNumber, std::uintptr_t wPar
 
 void ProcessPendingMessages() {
   if (QCoreApplication::instance()) QCoreApplication::processEvents();
-}
-
-double LocalTimeAsDays() {
-  constexpr double kMillisecondsPerDay = 86400000.0;
-  const QDateTime now = QDateTime::currentDateTime();
-  const QDate epoch(1899, 12, 30);
-  return static_cast<double>(epoch.daysTo(now.date())) +
-         now.time().msecsSinceStartOfDay() / kMillisecondsPerDay;
 }
 
 }  // namespace qr

@@ -32,8 +32,4 @@ void PostWindowMessage(QObject* receiver, int messageNumber, std::uintptr_t wPar
 // Lets the calling thread handle the events waiting for it.
 void ProcessPendingMessages();
 
-// The local date and time as days since 1899-12-30 00:00, the fraction being
-// the time of day.
-double LocalTimeAsDays();
-
 }  // namespace qr

@@ -21,8 +21,16 @@ void PlayBoth(const qr::Metafile& page) {
   qr::PlayMetafile(page, dump, qr::Rect{10, 10, 300, 200});
 }
 
+// The report file is read from disk, as users' files are; one scratch file
+// per fuzzing process, removed when it exits.
+struct ScratchFile {
+  std::string name = "/tmp/qr-fuzz-" + std::to_string(getpid()) + ".qrp";
+  ~ScratchFile() { unlink(name.c_str()); }
+};
+
 void LoadReportFile(const std::uint8_t* data, std::size_t size) {
-  static const std::string name = "/tmp/qr-fuzz-" + std::to_string(getpid()) + ".qrp";
+  static const ScratchFile scratch;
+  const std::string& name = scratch.name;
   {
     qr::FileStream file = qr::FileStream::Create(name);
     file.WriteBuffer(data, static_cast<std::int32_t>(size));

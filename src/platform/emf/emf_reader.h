@@ -33,8 +33,8 @@ class EmfReader {
   const EmfHeader& Header() const { return header_; }
   const std::vector<EmfRecord>& Records() const { return records_; }
 
-  // Checks only the header record of a block that starts at `header`, which
-  // holds `available` bytes, and returns it.
+  // Checks only the header record at the start of `header` (at least its
+  // first 88 bytes) and returns its fields.
   static EmfHeader ReadHeader(std::span<const std::uint8_t> header);
 
  private:
