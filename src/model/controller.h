@@ -9,6 +9,7 @@ namespace qr {
 
 class TQRCustomBand;
 class TQRCustomReport;
+class TQRPrintable;
 class TQRGroup;
 class TDataSetComponent;
 
@@ -27,6 +28,9 @@ class TQRCustomController : public Component {
   std::vector<TQRCustomController*> BeforeControllers;
   std::vector<TQRCustomController*> AfterControllers;
   std::vector<TQRGroup*> Groups;
+  // Expression controls whose aggregates step once per detail of this controller.
+  std::vector<TQRPrintable*> Aggregates;
+  void AddAggregate(TQRPrintable* control) { Aggregates.push_back(control); }
 
   Component* Master() const { return master_; }
   // Only a report, a controller or a controller band is accepted, never itself.

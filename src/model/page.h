@@ -50,6 +50,10 @@ class TQRPage : public TQRUnitBase {
   bool Ruler() const { return ruler_; }
   void SetRuler(bool ruler) { ruler_ = ruler; }
 
+  // Stores a margin in native units with no update step (a run resets
+  // margins that do not fit the paper).
+  void SetNativeMargin(Index index, double value) { SetNativeAt(index, value); }
+
   void ApplyToOwner() override;
   void ReadValueList(const std::vector<double>& values) override;
 

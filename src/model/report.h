@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -84,8 +85,16 @@ class TQRCustomReport : public TQRBasePanel {
 
   // Run-time fields.
   std::vector<TQRCustomBand*> BandList;
+  // The current run's page producer. The report shares it with a preview
+  // window that shows its pages; it is freed when neither holds it.
   TQRPrinter* QRPrinter = nullptr;
-  bool Idle = true;
+  std::shared_ptr<TQRPrinter> QRPrinterHandle;
+  void SetQRPrinter(std::shared_ptr<TQRPrinter> printer) {
+    QRPrinterHandle = std::move(printer);
+    QRPrinter = QRPrinterHandle.get();
+  }
+  // Read by the window thread while a worker generates.
+  std::atomic<bool> Idle{true};
   bool Cancelled = false;
   bool LastPageReached = false;
   bool SkipNextForcedPage = false;

@@ -9,6 +9,13 @@ void PostWindowMessage(QObject* receiver, int messageNumber, std::uintptr_t wPar
   QCoreApplication::postEvent(receiver, new WindowMessageEvent(messageNumber, wParam, lParam));
 }
 
+bool WindowMessageTarget::event(QEvent* event) {
+  const auto* message = dynamic_cast<const WindowMessageEvent*>(event);
+  if (message == nullptr) return QObject::event(event);
+  if (handler_) handler_(message->MessageNumber(), message->WParam(), message->LParam());
+  return true;
+}
+
 void ProcessPendingMessages() {
   if (QCoreApplication::instance()) QCoreApplication::processEvents();
 }

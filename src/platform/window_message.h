@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QEvent>
+#include <QObject>
 #include <cstdint>
+#include <functional>
 
 class QObject;
 
@@ -31,5 +33,20 @@ void PostWindowMessage(QObject* receiver, int messageNumber, std::uintptr_t wPar
 
 // Lets the calling thread handle the events waiting for it.
 void ProcessPendingMessages();
+
+// An object window messages can be posted to, handing each to a function on
+// the thread it lives in.
+class WindowMessageTarget : public QObject {
+ public:
+  using Handler =
+      std::function<void(int messageNumber, std::uintptr_t wParam, std::intptr_t lParam)>;
+  explicit WindowMessageTarget(Handler handler) : handler_(std::move(handler)) {}
+
+ protected:
+  bool event(QEvent* event) override;
+
+ private:
+  Handler handler_;
+};
 
 }  // namespace qr
