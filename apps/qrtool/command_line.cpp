@@ -12,7 +12,7 @@ const std::vector<Command>& Commands() {
       {"create-worktable", "create the empty work table TempM_t in the alias directory 'Temp'",
        RunCreateWorktable},
       {"sql", "run a statement through the provider and print the rows", RunSql},
-      {"price-list", "run the price list without the dialog", RunPriceList},
+      {"price-list", "run the price list without the dialog", RunPriceList, true},
       {"definition", "load a report definition and print its object tree", RunDefinition, true},
       {"eval", "evaluate an expression, alone or once per row of a statement", RunEval},
       {"info", "print a report file's header, page count and page sizes", RunInfo},

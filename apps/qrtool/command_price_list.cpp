@@ -3,6 +3,7 @@
 #include "command_line.h"
 #include "data/sql_connection.h"
 #include "data/work_table.h"
+#include "engine/saving_preview.h"
 #include "plugin/headless_filter.h"
 #include "plugin/price_list_run.h"
 #include "plugin/statement.h"
@@ -30,9 +31,12 @@ int RunPriceList(const QStringList& arguments) {
   parser.addOption({"to", "Range end, as --from.", "Y"});
   parser.addOption({"order", "code or description.", "ORDER", "code"});
   parser.addOption({"show-sql", "Print the composed statement and stop."});
+  parser.addOption({"qrp", "Write the previewed pages as a report file.", "OUT.qrp"});
+  parser.addOption({"pdf", "Write the previewed pages as a PDF.", "OUT.pdf"});
+  parser.addOption({"png", "Write the previewed pages as page-N.png images.", "DIR"});
   ParseOrExplain(parser, arguments,
-                 "Runs the price list without the dialog: statement, fold into the work table "
-                 "and sort index.");
+                 "Runs the price list without the dialog: statement, fold into the work table, "
+                 "sort index, the preparation pass and the preview pass, whose pages it saves.");
   if (parser.isSet("alias-temp"))
     qr::data::SetAliasTempDirectory(parser.value("alias-temp").toStdString());
 
@@ -50,7 +54,12 @@ int RunPriceList(const QStringList& arguments) {
     return 0;
   }
   SilentProgressBar progress;
-  rep::RunPriceList(connection, progress, choice);
+  qr::SavingPreview preview;
+  preview.reportFile = parser.value("qrp").toStdString();
+  preview.pdfFile = parser.value("pdf").toStdString();
+  preview.pngDirectory = parser.value("png").toStdString();
+  rep::RunPriceList(connection, progress, choice, preview);
+  std::fprintf(stderr, "price list: %d pages\n", preview.pagesSaved);
   return 0;
 }
 

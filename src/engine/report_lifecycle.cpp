@@ -95,6 +95,7 @@ void ReportLifecycle::PreviewReportModal(PreviewHost& preview) {
   printer->SetPreviewOpen(true);
   report_.Idle = false;  // claimed for the worker's run before it starts
   std::exception_ptr failure;
+  generating_ = true;
   worker_ = std::thread([this, printer, &failure] {
     try {
       GenerateReportOnThisThread(false, true);
@@ -103,8 +104,9 @@ void ReportLifecycle::PreviewReportModal(PreviewHost& preview) {
       failure = std::current_exception();
     }
     if (report_.Cancelled && report_.QRPrinter == printer.get()) report_.SetQRPrinter(nullptr);
+    generating_ = false;
   });
-  preview.ShowModal(printer);
+  preview.ShowModal(printer, *this);
   // A worker whose pages are all produced is only finishing; let it end, so
   // that the closing releases the pages instead of cancelling a finished run.
   if (printer->State() == stComplete) worker_.join();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -10,13 +11,16 @@
 namespace qr {
 
 class TQRPrinter;
+class ReportLifecycle;
 
 // What shows a run's pages while a worker generates them: the preview window,
-// or a stand-in. ShowModal returns when the user closes it.
+// or a stand-in. ShowModal returns when the user closes it; `runs` tells
+// whether the worker is still generating.
 class PreviewHost {
  public:
   virtual ~PreviewHost() = default;
-  virtual void ShowModal(const std::shared_ptr<TQRPrinter>& printer) = 0;
+  virtual void ShowModal(const std::shared_ptr<TQRPrinter>& printer,
+                         const ReportLifecycle& runs) = 0;
 };
 
 // Runs a report: prepares its pages on the calling thread, or generates them
@@ -42,6 +46,8 @@ class ReportLifecycle {
   void GenerateReport();
   // The preview window showing `printer` closes.
   void PreviewClosed(TQRPrinter* printer);
+  // True while a worker generates pages for a preview.
+  bool Generating() const { return generating_; }
 
  private:
   void RunControllers(class ControllerRun& run);
@@ -52,6 +58,7 @@ class ReportLifecycle {
 
   TQRCustomReport& report_;
   std::thread worker_;
+  std::atomic<bool> generating_{false};
   // Receives the page producer's print requests on the window thread.
   WindowMessageTarget commands_;
 };

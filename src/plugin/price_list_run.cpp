@@ -8,6 +8,7 @@
 #include "plugin/report_form.h"
 #include "plugin/screen_cursor.h"
 #include "plugin/statement.h"
+#include "plugin/store_name.h"
 
 namespace rep {
 namespace {
@@ -43,10 +44,17 @@ void FoldResult(qr::data::ClientDataSet& query, qr::data::WorkTable& table, Prog
   }
 }
 
+// Groups and departments get a group line before each new CodNombre.
+void EnableGroupLine(TFReporte& form, int selectionKind) {
+  if (selectionKind <= kByDescription) return;
+  form.qrgGrupo().Expression = "TempM_t.CodNombre";
+  form.qrgGrupo().Enabled = true;
+}
+
 }  // namespace
 
 void RunPriceList(qr::data::RemoteServer& connection, ProgressBar& progressBar,
-                  const FilterChoice& choice, RunObserver* observer) {
+                  const FilterChoice& choice, qr::PreviewHost& preview, RunObserver* observer) {
   SetWaitCursor();
   std::unique_ptr<qr::data::ClientDataSet> query;
   std::unique_ptr<TFReporte> form;
@@ -70,8 +78,11 @@ void RunPriceList(qr::data::RemoteServer& connection, ProgressBar& progressBar,
   table.Close();
   BuildSortIndex(table, choice.orderKind);
   if (observer) observer->WorkTableReady(*form);
-  // The report pages (group band, preparation pass, page total, store name and
-  // the preview) follow here once the report engine is in place.
+  EnableGroupLine(*form, choice.selectionKind);
+  form->Runs().PreparePages();
+  form->qrTotalHojas().SetCaption(std::to_string(form->Reporte().PageNumber));
+  form->qrlbNombre().SetCaption(ReadStoreName());
+  form->Runs().PreviewReportModal(preview);
   table.Close();
 }
 

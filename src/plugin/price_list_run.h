@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data/remote_server.h"
+#include "engine/report_lifecycle.h"
 #include "rep_esp_orv/show.h"
 
 namespace rep {
@@ -26,9 +27,12 @@ class RunObserver {
 
 // The run after the filter dialog was accepted: wait cursor, the statement,
 // the fold of every result row into the work table with the progress bar
-// following the rows, and the sort index. Cleans up on every path (bar hidden
-// at 0, objects released, default cursor) and lets errors through unchanged.
+// following the rows, the sort index, the group line for group selections,
+// the preparation pass for the page total, the store name, and the preview
+// pass shown by `preview`. Cleans up on every path (bar hidden at 0, objects
+// released, default cursor) and lets errors through unchanged.
 void RunPriceList(qr::data::RemoteServer& connection, ProgressBar& progressBar,
-                  const FilterChoice& choice, RunObserver* observer = nullptr);
+                  const FilterChoice& choice, qr::PreviewHost& preview,
+                  RunObserver* observer = nullptr);
 
 }  // namespace rep

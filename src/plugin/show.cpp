@@ -3,6 +3,7 @@
 
 #include "plugin/dialog/filter_dialog.h"
 #include "plugin/price_list_run.h"
+#include "preview/page_viewer.h"
 #include "rep_esp_orv/show.h"
 
 namespace {
@@ -23,5 +24,6 @@ extern "C" __attribute__((visibility("default"))) void Show(qr::data::RemoteServ
   rep::TFSelecc_RepDLL::FillOptionList(dialog->cbSeleccionar, 39);
   rep::TFSelecc_RepDLL::FillOptionList(dialog->cbOrdenacion, 1);
   if (dialog->exec() != QDialog::Accepted) return;
-  rep::RunPriceList(*connection, *progressBar, ChoiceFrom(*dialog));
+  qr::PageViewerHost preview;
+  rep::RunPriceList(*connection, *progressBar, ChoiceFrom(*dialog), preview);
 }

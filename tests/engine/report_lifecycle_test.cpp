@@ -98,7 +98,7 @@ TEST_F(PriceListRuns, UnitsComeBackAfterAFailedRun) {
 class PreviewDouble : public PreviewHost {
  public:
   std::function<void(const std::shared_ptr<TQRPrinter>&)> whileOpen;
-  void ShowModal(const std::shared_ptr<TQRPrinter>& printer) override {
+  void ShowModal(const std::shared_ptr<TQRPrinter>& printer, const ReportLifecycle&) override {
     shown = printer;
     if (whileOpen) whileOpen(printer);
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/data_error.h"
+#include "engine/saving_preview.h"
 #include "plugin/report_form.h"
 #include "plugin/screen_cursor.h"
 #include "shop_fixture.h"
@@ -43,7 +44,7 @@ class PriceListRun : public reptest::ShopFixture {
 
   std::string RunExpectingError(const FilterChoice& choice) {
     try {
-      RunPriceList(*shop_, bar_, choice, &observer_);
+      RunPriceList(*shop_, bar_, choice, preview_, &observer_);
     } catch (const std::exception& error) {
       return error.what();
     }
@@ -52,10 +53,11 @@ class PriceListRun : public reptest::ShopFixture {
 
   reptest::RecordingProgressBar bar_;
   ReadyObserver observer_;
+  qr::SavingPreview preview_;
 };
 
 TEST_F(PriceListRun, FoldsEveryRowWhileTheBarFollowsThem) {
-  RunPriceList(*shop_, bar_, {1, 1, "1", "100"}, &observer_);
+  RunPriceList(*shop_, bar_, {1, 1, "1", "100"}, preview_, &observer_);
   EXPECT_EQ(bar_.events, (Events{"visible", "max 5", "pos 1", "pos 1", "pos 2", "pos 3", "pos 4",
                                  "pos 5", "hidden", "pos 0"}));
   EXPECT_TRUE(observer_.waitCursorWhileRunning);
@@ -69,17 +71,17 @@ TEST_F(PriceListRun, FoldsEveryRowWhileTheBarFollowsThem) {
 }
 
 TEST_F(PriceListRun, GroupSelectionsOrderByGroupThenTheChosenField) {
-  RunPriceList(*shop_, bar_, {4, 2, "1", "2"}, &observer_);
+  RunPriceList(*shop_, bar_, {4, 2, "1", "2"}, preview_, &observer_);
   EXPECT_EQ(observer_.order,
             (Events{"10", "20", "30"}));  // group 1: MANZANA; group 2: ARROZ, ZANAHORIA
-  RunPriceList(*shop_, bar_, {4, 1, "2", "2"}, &observer_);
+  RunPriceList(*shop_, bar_, {4, 1, "2", "2"}, preview_, &observer_);
   EXPECT_EQ(WorkTableRows({"CodNombre", "Nombre"}, "Indice"),
             (Events{"20|CodNombre=2|Nombre=BEBIDAS", "30|CodNombre=2|Nombre=BEBIDAS"}));
 }
 
 TEST_F(PriceListRun, ASecondRunRebuildsTheSortIndex) {
-  RunPriceList(*shop_, bar_, {1, 1, "1", "100"});
-  RunPriceList(*shop_, bar_, {4, 2, "1", "2"});
+  RunPriceList(*shop_, bar_, {1, 1, "1", "100"}, preview_);
+  RunPriceList(*shop_, bar_, {4, 2, "1", "2"}, preview_);
   qr::data::WorkTable table(alias_, qr::data::kWorkTableName);
   table.RefreshIndexDefs();
   ASSERT_EQ(table.IndexDefPosition("Indice"), 1);
@@ -88,7 +90,7 @@ TEST_F(PriceListRun, ASecondRunRebuildsTheSortIndex) {
 }
 
 TEST_F(PriceListRun, ARejectedStatementReachesTheCallerAfterCleanUp) {
-  RunPriceList(*shop_, bar_, {1, 1, "1", "100"});
+  RunPriceList(*shop_, bar_, {1, 1, "1", "100"}, preview_);
   bar_.events.clear();
   const std::string error = RunExpectingError({1, 1, "", "250"});
   EXPECT_NE(error.find("syntax error"), std::string::npos) << error;
@@ -99,7 +101,7 @@ TEST_F(PriceListRun, ARejectedStatementReachesTheCallerAfterCleanUp) {
 }
 
 TEST_F(PriceListRun, AnEmptyResultStillBuildsTheIndex) {
-  RunPriceList(*shop_, bar_, {1, 1, "500", "100"}, &observer_);
+  RunPriceList(*shop_, bar_, {1, 1, "500", "100"}, preview_, &observer_);
   EXPECT_EQ(bar_.events, (Events{"visible", "max 0", "pos 1", "hidden", "pos 0"}));
   EXPECT_EQ(observer_.indexName, "Indice");
   EXPECT_TRUE(observer_.order.empty());
