@@ -6,8 +6,10 @@
 #include <string>
 
 #include "expr/expr_test_support.h"
+#include "expr/memory_dataset.h"
 #include "model/band.h"
 #include "model/class_registry.h"
+#include "model/dataset_component.h"
 #include "model/printable.h"
 #include "model/report.h"
 #include "model/report_form.h"
@@ -36,6 +38,21 @@ class FixedRoomStretcher : public qr::BandStretcher {
     done = true;
     return false;
   }
+};
+
+// A dataset component over a MemoryDataset the test owns.
+class MemoryDataSetComponent : public qr::TDataSetComponent {
+ public:
+  MemoryDataSetComponent(qr::Component* owner, MemoryDataset& dataset)
+      : TDataSetComponent(owner), dataset_(dataset) {}
+  const qr::ClassInfo& Class() const override {
+    static const qr::ClassInfo info("TMemoryDataSet");
+    return info;
+  }
+  qr::data::Dataset& GetDataset() override { return dataset_; }
+
+ private:
+  MemoryDataset& dataset_;
 };
 
 // A report on a form with one detail band and a page-store TQRPrinter at the
