@@ -90,10 +90,6 @@ bool TQRCustomLabel::UseRightToLeftAlignment() const {
   return BiDiMode == TBiDiMode::bdRightToLeft;
 }
 
-bool TQRCustomLabel::UseRightToLeftReading() const {
-  return BiDiMode != TBiDiMode::bdLeftToRight;
-}
-
 int TQRCustomLabel::TextWidth(const std::string& text) const {
   if (!OwnerReport)
     return TextMeasurer::Extent(Font().ToCanvasFont(ReferencePixelsPerInch()), text).width;

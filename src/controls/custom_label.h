@@ -8,8 +8,8 @@
 
 namespace qr {
 
-// Right-to-left modes: bdRightToLeft mirrors the alignment and reads right to
-// left; the other two right-to-left modes only read right to left.
+// Right-to-left modes. Only bdRightToLeft mirrors the alignment; the page
+// canvas draws every text in its own reading order.
 enum class TBiDiMode {
   bdLeftToRight,
   bdRightToLeft,
@@ -67,7 +67,6 @@ class TQRCustomLabel : public TQRPrintable {
   // Alignment, mirrored when the control uses right-to-left alignment.
   TAlignment EffectiveAlignment() const;
   virtual bool UseRightToLeftAlignment() const;
-  bool UseRightToLeftReading() const;
 
   // Width of `text` and height of one line in screen pixels at the report's
   // zoom, as line building measures them.

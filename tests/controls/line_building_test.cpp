@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "controls/control_fixture.h"
+#include "controls/engine_classes.h"
 #include "controls/text_controls.h"
+#include "model/definition_reader.h"
+#include "model/definition_writer.h"
 #include "platform/text_measurer.h"
 
 namespace qrtest {
@@ -143,6 +146,28 @@ TEST_F(LineBuilding, RightToLeftMirrorsTheAlignment) {
   EXPECT_EQ(label->Left(), 256);  // grows to the left like a right-aligned label
   label->BiDiMode = qr::TBiDiMode::bdRightToLeftReadingOnly;
   EXPECT_EQ(label->EffectiveAlignment(), TAlignment::taLeftJustify);
+}
+
+TEST(LabelDefinition, RightToLeftModeIsStoredWithTheLabel) {
+  static const qr::ClassInfo form = [] {
+    qr::ClassInfo info = qr::MakeFormClass("TTestForm");
+    info.create = [](qr::Component* owner) { return new qr::TReportForm(owner, form); };
+    return info;
+  }();
+  qr::ClassRegistry classes = qr::EngineClasses();
+  classes.Register(form);
+  const std::string text =
+      "object F: TTestForm\n"
+      "  object L: TQRLabel\n"
+      "    BiDiMode = bdRightToLeft\n"
+      "    Caption = 'x'\n"
+      "  end\n"
+      "end\n";
+  const auto root = qr::ReadDefinition(text, classes);
+  auto* label = dynamic_cast<TQRLabel*>(root->FindComponent("L"));
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->BiDiMode, qr::TBiDiMode::bdRightToLeft);
+  EXPECT_NE(qr::WriteDefinition(*root).find("BiDiMode = bdRightToLeft"), std::string::npos);
 }
 
 TEST_F(LineBuilding, RenamingFollowsACaptionThatShowedTheName) {
