@@ -130,6 +130,30 @@ TEST_F(LabelPrinting, AutoStretchGrowsTheBandAndContinuesOnTheNextPage) {
             (Lines{"fill 106,100-121,126", "fill 106,126-121,138"}));
 }
 
+TEST_F(LabelPrinting, ABandAlreadyStretchedByAnotherControlIsNotStretchedAgain) {
+  auto* longer = Add<TQRLabel>(10, 4, 10, 13);
+  auto* shorter = Add<TQRLabel>(40, 4, 10, 13);
+  for (auto [label, caption] : {std::pair{longer, "c1 c2 c3"}, std::pair{shorter, "d1 d2"}}) {
+    label->AutoSize = false;
+    label->AutoStretch = true;
+    label->SetWidth(label->TextWidth("xx "));
+    label->SetCaption(caption);
+  }
+  stretcher_.room = 500;
+  StartPage();
+  for (TQRLabel* label : {longer, shorter}) {
+    label->BeginPrinting();
+    label->PrintAt(kBandOrigin, kBandOrigin);
+  }
+  // Two lines of 31.75 native units for the longer label; the shorter one
+  // needed one and found the band grown already.
+  EXPECT_DOUBLE_EQ(band_->StretchHeight, 63.5);
+  EXPECT_TRUE(shorter->PrintFinished);
+  // The shorter label's background follows the band from its bottom (pixel 113)
+  // down the whole stretch of 24 pixels.
+  EXPECT_EQ(DumpLines(Finish(), "fill").back(), "fill 136,113-151,137");
+}
+
 TEST_F(LabelPrinting, ANewPrintStartsAgainAtTheFirstLine) {
   auto* label = Add<TQRLabel>(10, 4, 10, 13);
   label->AutoSize = false;
