@@ -22,6 +22,8 @@ constexpr std::array<std::string_view, 7> kShapeTypes = {
 constexpr std::array<std::string_view, 7> kPenStyles = {
     "psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"};
 constexpr std::array<std::string_view, 2> kBrushStyles = {"bsSolid", "bsClear"};
+constexpr std::array<std::string_view, 4> kBiDiModes = {
+    "bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"};
 
 ClassInfo MakeCustomLabelClass() {
   using L = TQRCustomLabel;
@@ -38,6 +40,9 @@ ClassInfo MakeCustomLabelClass() {
           [](L& l, bool v) { l.AutoStretch = v; }, false),
       Bool<L>(
           "WordWrap", [](L& l) { return l.WordWrap; }, [](L& l, bool v) { l.WordWrap = v; }, true),
+      Enum<L, TBiDiMode>(
+          "BiDiMode", [](L& l) { return l.BiDiMode; }, [](L& l, TBiDiMode v) { l.BiDiMode = v; },
+          TBiDiMode::bdLeftToRight, kBiDiModes),
       fontSize,
   };
   return info;

@@ -41,6 +41,10 @@ class TQRShape : public TQRPrintable {
   ShapeBrush Brush;
   float RoundFactor = 0;
   int VertAdjust = 0;
+
+  // Draws the shape with Pen and Brush in the control's rectangle, with the
+  // band's top-left at (offsetX, offsetY) native units.
+  void PrintAt(int offsetX, int offsetY) override;
 };
 
 // The pixel size of a new shape.

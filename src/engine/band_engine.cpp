@@ -203,12 +203,12 @@ double BandEngine::MeasureContentHeight(TQRCustomBand& band) const {
   return measured + std::max(gap, 0.0);
 }
 
-bool BandEngine::CanStretch(const TQRCustomBand& band, double amount) const {
+bool BandEngine::CanStretch(TQRCustomBand& band, double amount) {
   return Round(band.Size().NativeHeight() + band.StretchHeight + amount) <= SpaceLeft();
 }
 
 bool BandEngine::StretchBy(TQRCustomBand& band, double amount, double& newHeight,
-                           bool& done) const {
+                           bool& done) {
   if (!CanStretch(band, amount)) return false;
   if (!done && amount < band.StretchHeight) {
     newHeight = band.StretchHeight;

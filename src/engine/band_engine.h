@@ -14,7 +14,7 @@ class TQRPrinter;
 // stretch and continue on the next column or page. Positions are native
 // units (0.1 mm) from the paper's top-left corner; the report's QRPrinter
 // turns them into device dots and records the pages.
-class BandEngine {
+class BandEngine : public BandStretcher {
  public:
   explicit BandEngine(TQRCustomReport& report) : report_(report) {}
 
@@ -40,8 +40,8 @@ class BandEngine {
   double HeightWithLinks(const TQRCustomBand& band, bool includeLinks) const;
   double MeasureContentHeight(TQRCustomBand& band) const;
   void AdvanceCursor(TQRCustomBand& band);
-  bool CanStretch(const TQRCustomBand& band, double amount) const;
-  bool StretchBy(TQRCustomBand& band, double amount, double& newHeight, bool& done) const;
+  bool CanStretch(TQRCustomBand& band, double amount) override;
+  bool StretchBy(TQRCustomBand& band, double amount, double& newHeight, bool& done) override;
 
   bool PageBreakByDetail = false;
 

@@ -214,6 +214,8 @@ void ReportLifecycle::GenerateReportOnThisThread(bool yieldToEvents, bool claime
   printer.SetCompression(report_.Options & Compression);
   printer.StartJob();
   engine.StartRun();
+  report_.Stretcher = &engine;
+  Finally noStretcher([&] { report_.Stretcher = nullptr; });
   for (TQRCustomBand* band : report_.BandList) band->SetOwnerReport(&report_);
   report_.Controller().CollectMembers();
 

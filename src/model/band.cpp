@@ -36,6 +36,16 @@ void TQRCustomBand::SetLinkBand(TQRCustomBand* band) {
   if (band) FreeNotification(band);
 }
 
+bool TQRCustomBand::CanStretch(double amount) {
+  BandStretcher* stretcher = OwnerReport ? OwnerReport->Stretcher : nullptr;
+  return stretcher && stretcher->CanStretch(*this, amount);
+}
+
+bool TQRCustomBand::StretchBy(double amount, double& newHeight, bool& done) {
+  BandStretcher* stretcher = OwnerReport ? OwnerReport->Stretcher : nullptr;
+  return stretcher && stretcher->StretchBy(*this, amount, newHeight, done);
+}
+
 TQRChildBand* TQRCustomBand::ChildBand() const {
   if (!OwnerReport) return nullptr;
   for (TQRCustomBand* band : OwnerReport->BandList) {

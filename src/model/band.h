@@ -15,6 +15,20 @@ class TQRCustomReport;
 class TQRCustomController;
 class TQRChildBand;
 
+// What the printable controls of a band ask of the band engine while the band
+// prints: room to grow below its design height. Amounts are native units.
+// The band engine provides it to the report for a run.
+class BandStretcher {
+ public:
+  virtual ~BandStretcher() = default;
+  virtual bool CanStretch(TQRCustomBand& band, double amount) = 0;
+  // Grows the band by `amount` unless `done` is clear and the band already
+  // grew more than `amount` (then the result is true); `newHeight` receives
+  // the band's total stretch and `done` is set. Changes nothing and gives
+  // false when the band cannot stretch.
+  virtual bool StretchBy(TQRCustomBand& band, double amount, double& newHeight, bool& done) = 0;
+};
+
 // A band of a report: a strip the band engine places on the page and on which
 // printable controls draw. Bands placed on a band end up on its report.
 class TQRCustomBand : public TQRBasePanel {
@@ -54,6 +68,10 @@ class TQRCustomBand : public TQRBasePanel {
   TQRCustomController* DetailController = nullptr;
   double StretchHeight = 0;
   Rect PrintedRect;
+
+  // Asked of the report's stretcher; without one (no run) a band cannot stretch.
+  bool CanStretch(double amount);
+  bool StretchBy(double amount, double& newHeight, bool& done);
 
   virtual std::string BandCaption() const;
   virtual std::string BandNamePrefix() const;

@@ -28,15 +28,15 @@ class TQRCustomController : public Component {
   std::vector<TQRCustomController*> BeforeControllers;
   std::vector<TQRCustomController*> AfterControllers;
   std::vector<TQRGroup*> Groups;
-  // Expression controls whose aggregates step once per detail of this controller.
+  // Expression controls stepped for each detail record; not owned.
   std::vector<TQRPrintable*> Aggregates;
-  void AddAggregate(TQRPrintable* control) { Aggregates.push_back(control); }
 
   Component* Master() const { return master_; }
   // Only a report, a controller or a controller band is accepted, never itself.
   void SetMaster(Component* master);
   bool PrintBefore() const { return printBefore_; }
   virtual void SetPrintBefore(bool printBefore);
+  void AddAggregate(TQRPrintable* control) { Aggregates.push_back(control); }
 
   // Rebuilds the nested controllers and the groups from the components of
   // the host's owner and of the host.

@@ -2,6 +2,7 @@
 
 #include "model/band.h"
 #include "model/report.h"
+#include "pages/qr_printer.h"
 
 namespace qr {
 
@@ -45,8 +46,15 @@ void TQRPrintable::BeginPrinting() {
   QRPrinter = OwnerReport ? OwnerReport->QRPrinter : nullptr;
 }
 
-void TQRPrintable::PrintAt(int, int) {
-  // Frames are drawn by the page-store side once a TQRPrinter is attached.
+void TQRPrintable::PrintAt(int offsetX, int offsetY) {
+  if (!Frame.AnyFrame() || !QRPrinter || !QRPrinter->GetCanvas()) return;
+  const TQRPrinter& printer = *QRPrinter;
+  const double left = offsetX + size_->NativeLeft();
+  const double top = offsetY + size_->NativeTop();
+  const Rect box{printer.ToDeviceX(left), printer.ToDeviceY(top),
+                 printer.ToDeviceX(left + size_->NativeWidth()),
+                 printer.ToDeviceY(top + size_->NativeHeight())};
+  Frame.PaintFrame(*printer.GetCanvas(), box, printer.DotsX, printer.DotsY);
 }
 
 void TQRPrintable::Notify(Component*, int kind) {

@@ -23,6 +23,7 @@ namespace qr {
 using expr::TQREvElement;
 using expr::TQREvEnvironment;
 class TQRPrinter;
+class TQRPrintable;
 class TQRReportBands;
 class TDataSetComponent;
 
@@ -106,6 +107,8 @@ class TQRCustomReport : public TQRBasePanel {
   int PageNumber = 0;
   double FooterReserve = 0;
   std::vector<data::Dataset*> AllDataSets;
+  // The band engine's answer to controls that stretch their band; not owned.
+  BandStretcher* Stretcher = nullptr;
   TQREvElement* PageNumberElement = nullptr;
   TQREvElement* ColumnNumberElement = nullptr;
   TQREvElement* ReportTitleElement = nullptr;
@@ -127,6 +130,8 @@ class TQRCustomReport : public TQRBasePanel {
   void SetPixelSize(int width, int height);
 
   virtual void AssignControllerBands();
+  // Registers an expression control with the report's controller.
+  virtual void AddAggregate(TQRPrintable* control) { controller_->AddAggregate(control); }
   void Loaded() override;
 
  protected:
