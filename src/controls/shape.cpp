@@ -7,23 +7,6 @@
 namespace qr {
 namespace {
 
-PenStyle CanvasPenStyle(TPenStyle style) {
-  switch (style) {
-    case TPenStyle::psDash:
-      return PenStyle::Dash;
-    case TPenStyle::psDot:
-      return PenStyle::Dot;
-    case TPenStyle::psDashDot:
-      return PenStyle::DashDot;
-    case TPenStyle::psDashDotDot:
-      return PenStyle::DashDotDot;
-    case TPenStyle::psClear:
-      return PenStyle::Null;
-    default:  // solid, and inside-frame drawn as solid
-      return PenStyle::Solid;
-  }
-}
-
 void Line(Canvas& canvas, int x1, int y1, int x2, int y2) {
   canvas.MoveTo(x1, y1);
   canvas.LineTo(x2, y2);

@@ -207,8 +207,7 @@ bool BandEngine::CanStretch(TQRCustomBand& band, double amount) {
   return Round(band.Size().NativeHeight() + band.StretchHeight + amount) <= SpaceLeft();
 }
 
-bool BandEngine::StretchBy(TQRCustomBand& band, double amount, double& newHeight,
-                           bool& done) {
+bool BandEngine::StretchBy(TQRCustomBand& band, double amount, double& newHeight, bool& done) {
   if (!CanStretch(band, amount)) return false;
   if (!done && amount < band.StretchHeight) {
     newHeight = band.StretchHeight;

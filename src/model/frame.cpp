@@ -15,6 +15,8 @@ int LineThickness(double dotsPerNative, int widthInPoints) {
   return thickness < 1 && widthInPoints >= 1 ? 1 : thickness;
 }
 
+}  // namespace
+
 PenStyle CanvasPenStyle(TPenStyle style) {
   switch (style) {
     case TPenStyle::psDash:
@@ -31,8 +33,6 @@ PenStyle CanvasPenStyle(TPenStyle style) {
       return PenStyle::Solid;
   }
 }
-
-}  // namespace
 
 void TQRFrame::PaintFrame(Canvas& canvas, const Rect& box, double dotsX, double dotsY) const {
   const int vertical = LineThickness(dotsX, Width);

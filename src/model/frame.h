@@ -6,6 +6,9 @@ namespace qr {
 
 enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 
+// The canvas pen style of a stored one; an inside-frame pen draws solid.
+PenStyle CanvasPenStyle(TPenStyle style);
+
 // The border lines of a band, a printable control or the report.
 class TQRFrame {
  public:

@@ -60,6 +60,8 @@ TEST(SampleDatabaseOnBoth, SqliteAndPostgresGiveTheSameRows) {
   for (const std::string& location : {dir.File("a.db"), std::string(qrtest::PostgresUrl())}) {
     auto connection = location.ends_with(".db") ? SqlConnection::CreateSqlite(location)
                                                 : std::make_unique<SqlConnection>(location);
+    std::unique_ptr<qrtest::PrivateSchema> schema;
+    if (!location.ends_with(".db")) schema = std::make_unique<qrtest::PrivateSchema>(*connection);
     WriteSampleDatabase(*connection, {.articles = 200, .seed = 3, .progress = {}});
     results.push_back(DumpRows(*connection, kPriceListByCode));
   }

@@ -8,21 +8,9 @@
 namespace qr::expr {
 namespace {
 
+using qrtest::Case;
 using qrtest::EvalToText;
-
-struct Case {
-  const char* name;
-  const char* text;
-  const char* expected;
-};
-
-void ExpectAll(std::initializer_list<Case> cases) {
-  qrtest::PinnedLocale locale(qrtest::PinnedLocale::Dot());
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.name) + ": " + c.text);
-    EXPECT_EQ(EvalToText(c.text), c.expected);
-  }
-}
+using qrtest::ExpectAll;
 
 TEST(Evaluator, AppliesPrecedenceAndReadsChainsLeftToRight) {
   ExpectAll({

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -49,5 +52,21 @@ class PinnedLocale {
  private:
   qr::Locale saved_;
 };
+
+// One expression, what it should give ("KIND text"), and a name for messages.
+struct Case {
+  const char* name;
+  const char* text;
+  const char* expected;
+};
+
+// Evaluates every case with the dot locale pinned.
+inline void ExpectAll(std::initializer_list<Case> cases) {
+  PinnedLocale locale(PinnedLocale::Dot());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + ": " + c.text);
+    EXPECT_EQ(EvalToText(c.text), c.expected);
+  }
+}
 
 }  // namespace qrtest
