@@ -59,8 +59,10 @@ std::int32_t FileStream::Read(void* buffer, std::int32_t count) {
 }
 
 std::int32_t FileStream::Write(const void* buffer, std::int32_t count) {
+  // Report files address their pages with 32-bit offsets.
   if (count > 0 && position_ > std::numeric_limits<std::int32_t>::max() - count)
-    throw StreamError("Stream write error");
+    throw StreamError(
+        "Stream write error: the pages exceed 2 GiB, the most a report file can hold");
   std::int32_t done = 0;
   while (done < count) {
     const ssize_t put = ::pwrite(descriptor_, static_cast<const char*>(buffer) + done, count - done,
