@@ -6,12 +6,20 @@
 #include "engine/saving_preview.h"
 #include "plugin/headless_filter.h"
 #include "plugin/price_list_run.h"
+#include "plugin/report_form.h"
 #include "plugin/statement.h"
 
 namespace qrtool {
 namespace {
 
 // The command line has no progress bar to show; the run still drives one.
+// Stores the report's pages coded, for lists whose pages would not fit the
+// 2 GiB a report file can address.
+class CompressPages : public rep::RunObserver {
+ public:
+  void WorkTableReady(rep::TFReporte& form) override { form.Reporte().Options |= qr::Compression; }
+};
+
 class SilentProgressBar : public rep::ProgressBar {
  public:
   void SetVisible(bool) override {}
@@ -34,6 +42,7 @@ int RunPriceList(const QStringList& arguments) {
   parser.addOption({"qrp", "Write the previewed pages as a report file.", "OUT.qrp"});
   parser.addOption({"pdf", "Write the previewed pages as a PDF.", "OUT.pdf"});
   parser.addOption({"png", "Write the previewed pages as page-N.png images.", "DIR"});
+  parser.addOption({"compress", "Store the pages coded (for very large lists)."});
   ParseOrExplain(parser, arguments,
                  "Runs the price list without the dialog: statement, fold into the work table, "
                  "sort index, the preparation pass and the preview pass, whose pages it saves.");
@@ -58,7 +67,9 @@ int RunPriceList(const QStringList& arguments) {
   preview.reportFile = parser.value("qrp").toStdString();
   preview.pdfFile = parser.value("pdf").toStdString();
   preview.pngDirectory = parser.value("png").toStdString();
-  rep::RunPriceList(connection, progress, choice, preview);
+  CompressPages compress;
+  rep::RunPriceList(connection, progress, choice, preview,
+                    parser.isSet("compress") ? &compress : nullptr);
   std::fprintf(stderr, "price list: %d pages\n", preview.pagesSaved);
   return 0;
 }

@@ -80,6 +80,7 @@ void RunPriceList(qr::data::RemoteServer& connection, ProgressBar& progressBar,
   if (observer) observer->WorkTableReady(*form);
   EnableGroupLine(*form, choice.selectionKind);
   form->Runs().PreparePages();
+  if (observer) observer->PagesPrepared(*form);
   form->qrTotalHojas().SetCaption(std::to_string(form->Reporte().PageNumber));
   form->qrlbNombre().SetCaption(ReadStoreName());
   form->Runs().PreviewReportModal(preview);

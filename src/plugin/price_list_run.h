@@ -23,6 +23,8 @@ class RunObserver {
   virtual ~RunObserver() = default;
   // The work table is filled, indexed by "Indice" and open in that order.
   virtual void WorkTableReady(class TFReporte& form) { (void)form; }
+  // The preparation pass has produced its pages; the preview pass follows.
+  virtual void PagesPrepared(class TFReporte& form) { (void)form; }
 };
 
 // The run after the filter dialog was accepted: wait cursor, the statement,

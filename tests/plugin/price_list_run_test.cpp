@@ -4,9 +4,11 @@
 
 #include "data/data_error.h"
 #include "engine/saving_preview.h"
+#include "pages/qr_printer.h"
 #include "plugin/report_form.h"
 #include "plugin/screen_cursor.h"
 #include "shop_fixture.h"
+#include "support/page_text.h"
 
 namespace rep {
 namespace {
@@ -114,6 +116,63 @@ TEST_F(PriceListRun, ATableHeldElsewhereFailsTheRun) {
   EXPECT_NE(RunExpectingError({1, 1, "1", "100"}).find("in use by another session"),
             std::string::npos);
   EXPECT_EQ(bar_.events, (Events{"visible", "hidden", "pos 0"}));
+}
+
+// Keeps the text lines of every page of both report passes.
+class PageTexts : public RunObserver, public qr::PreviewHost {
+ public:
+  void PagesPrepared(TFReporte& form) override { prepared = Texts(*form.Reporte().QRPrinter); }
+  void ShowModal(const std::shared_ptr<qr::TQRPrinter>& printer,
+                 const qr::ReportLifecycle& runs) override {
+    while (runs.Generating()) std::this_thread::yield();
+    previewed = Texts(*printer);
+  }
+  static std::vector<std::string> Texts(qr::TQRPrinter& printer) {
+    std::vector<std::string> texts;
+    for (int page = 1; page <= printer.PageCount(); ++page)
+      for (const std::string& line : qrtest::DumpLines(qrtest::PageDump(printer, page), "text"))
+        texts.push_back(line.substr(line.find('"')));
+    return texts;
+  }
+  std::vector<std::string> prepared, previewed;
+};
+
+// The quoted text that follows `text` in a page's texts.
+std::string After(const std::vector<std::string>& texts, const std::string& text) {
+  for (size_t i = 0; i + 1 < texts.size(); ++i)
+    if (texts[i] == text) return texts[i + 1];
+  return "(not found)";
+}
+
+TEST_F(PriceListRun, TheSummaryCountsTheDetailsInBothPasses) {
+  PageTexts pages;
+  RunPriceList(*shop_, bar_, {1, 1, "1", "100"}, pages, &pages);
+  EXPECT_EQ(After(pages.prepared, "\"TOTAL\""), "\"3\"");
+  EXPECT_EQ(After(pages.previewed, "\"TOTAL\""), "\"3\"");
+  // The header of the preview pass shows the page total of the preparation.
+  EXPECT_EQ(After(pages.previewed, "\"/\""), "\"1\"");
+}
+
+TEST_F(PriceListRun, GroupSelectionsPrintAGroupLineBeforeEachNewGroup) {
+  PageTexts byGroup;
+  RunPriceList(*shop_, bar_, {4, 1, "1", "2"}, byGroup, &byGroup);
+  // Group 1 (ABARROTES) holds article 10, group 2 (BEBIDAS) articles 20 and 30.
+  const auto& texts = byGroup.previewed;
+  const auto at = [&](const std::string& text) {
+    return static_cast<size_t>(std::find(texts.begin(), texts.end(), text) - texts.begin());
+  };
+  ASSERT_LT(at("\"BEBIDAS\""), texts.size());
+  // A group line is the group's number and name.
+  EXPECT_EQ(texts[at("\"ABARROTES\"") - 1], "\"1\"");
+  EXPECT_EQ(texts[at("\"BEBIDAS\"") - 1], "\"2\"");
+  EXPECT_LT(at("\"ABARROTES\""), at("\"10\""));
+  EXPECT_LT(at("\"10\""), at("\"BEBIDAS\""));
+  EXPECT_LT(at("\"BEBIDAS\""), at("\"20\""));
+
+  PageTexts byCode;
+  RunPriceList(*shop_, bar_, {1, 1, "1", "100"}, byCode, &byCode);
+  EXPECT_EQ(std::count(byCode.previewed.begin(), byCode.previewed.end(), "\"ARROZ\""), 1);
+  EXPECT_EQ(std::count(byCode.previewed.begin(), byCode.previewed.end(), "\"ABARROTES\""), 0);
 }
 
 }  // namespace
