@@ -75,6 +75,34 @@ TEST(EmfRecorder, KeepsOneFontObjectForManyTexts) {
   EXPECT_EQ(texts, 2 + 7 + 700);
 }
 
+// A ruled table alternates filled backgrounds (no pen) with rules (one pen):
+// the rule's pen is kept across the fills instead of being created again.
+TEST(EmfRecorder, KeepsTheRulePenAcrossFills) {
+  EmfRecorder recorder(200, 100);
+  recorder.SetPen({PenStyle::Solid, 1, kBlack});
+  for (int x = 10; x < 100; x += 10) {
+    recorder.FillRect({x, 10, x + 5, 20});
+    recorder.MoveTo(x + 7, 5);
+    recorder.LineTo(x + 7, 25);
+  }
+  const Metafile page = recorder.Finish();
+  int pens = 0, deletes = 0;
+  const EmfReader reader(page.Bytes());
+  for (const EmfRecord& record : reader.Records()) {
+    pens += record.type == emf::kCreatePen;
+    deletes += record.type == emf::kDeleteObject;
+  }
+  EXPECT_EQ(pens, 1);
+  EXPECT_EQ(deletes, 0);
+  DumpCanvas dump;
+  PlayMetafile(page, dump);
+  int lines = 0;
+  for (size_t at = dump.Text().find("line "); at != std::string::npos;
+       at = dump.Text().find("line ", at + 1))
+    lines += at == 0 || dump.Text()[at - 1] == '\n';
+  EXPECT_EQ(lines, 9);
+}
+
 TEST(EmfRecorder, TextAdvancesAddUpToTheMeasuredWidth) {
   EmfRecorder recorder(200, 100);
   const CanvasFont font{"Arial", 13};

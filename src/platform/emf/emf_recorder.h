@@ -66,6 +66,7 @@ class EmfRecorder : public Canvas {
   // Creates an object in a free slot and selects it, deleting `slot`'s old one.
   std::uint32_t AllocateSlot();
   void ReplaceSelected(std::uint32_t& slot, std::uint32_t newSlot);
+  void SelectNullPen();
   void WriteHeader();
 
   int width_;
@@ -75,6 +76,9 @@ class EmfRecorder : public Canvas {
   std::vector<bool> slotUsed_;
   std::uint32_t fontSlot_ = 0;
   std::uint32_t penSlot_ = 0;
+  // A created pen kept while the null pen is selected, and its value.
+  std::uint32_t spareSlot_ = 0;
+  CanvasPen sparePen_;
   std::uint32_t brushSlot_ = 0;
 
   CanvasFont font_;
