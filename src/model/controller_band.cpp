@@ -29,10 +29,6 @@ void TQRControllerBand::AddOwnBands(std::vector<TQRCustomBand*>& bands) {
   AddBandWithChildren(bands, this);
 }
 
-void TQRControllerBand::Notification(Component* removed) {
-  TQRCustomBand::Notification(removed);
-}
-
 bool TQRSubDetailGroupBands::HasHeader() const {
   return const_cast<TQRSubDetail&>(owner_).HeaderBand() != nullptr;
 }

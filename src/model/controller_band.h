@@ -22,7 +22,6 @@ class TQRControllerBand : public TQRCustomBand {
 
  protected:
   virtual std::unique_ptr<TQRController> CreateController();
-  void Notification(Component* removed) override;
 
  private:
   std::unique_ptr<TQRController> controller_;

@@ -298,10 +298,6 @@ ClassInfo MakeSubDetailClass() {
   return info;
 }
 
-double PageValue(TQRPage& p, TQRPage::Index i) {
-  return p.Native(i);
-}
-
 ClassInfo MakePageClass() {
   ClassInfo info{"TQRPage"};
   static const auto papers = PaperNames();
@@ -323,7 +319,6 @@ ClassInfo MakePageClass() {
           "Values", [](TQRPage& p) { return p.Values(); },
           [](TQRPage& p, const std::vector<double>& v) { p.ReadValueList(v); }),
   };
-  (void)PageValue;
   return info;
 }
 

@@ -30,46 +30,40 @@ int ReadEnum(const DefinitionValue& value, std::string_view property,
 Color ReadColor(const DefinitionValue& value, std::string_view property);
 DefinitionValue WriteColor(Color color);
 
-template <typename T, typename Get, typename Set>
-PropertyInfo Bool(std::string name, Get get, Set set, bool fallback) {
+// A property stored as one value, left out when it equals `fallback`;
+// `toValue` and `fromValue` convert between the member and definition text.
+template <typename T, typename V, typename Get, typename Set, typename ToValue, typename FromValue>
+PropertyInfo Stored(std::string name, Get get, Set set, V fallback, ToValue toValue,
+                    FromValue fromValue) {
   PropertyInfo info{name};
-  info.write = [get, fallback](void* o) -> std::optional<DefinitionValue> {
-    const bool value = get(Object<T>(o));
+  info.write = [get, fallback, toValue](void* o) -> std::optional<DefinitionValue> {
+    const V value = get(Object<T>(o));
     if (value == fallback) return std::nullopt;
-    return DefinitionValue::Boolean(value);
+    return toValue(value);
   };
-  info.read = [set, name](void* o, const DefinitionValue& v, ReadContext&) {
-    set(Object<T>(o), ReadBoolean(v, name));
+  info.read = [set, name, fromValue](void* o, const DefinitionValue& v, ReadContext&) {
+    set(Object<T>(o), fromValue(v, name));
   };
   return info;
+}
+
+template <typename T, typename Get, typename Set>
+PropertyInfo Bool(std::string name, Get get, Set set, bool fallback) {
+  return Stored<T, bool>(std::move(name), get, set, fallback, DefinitionValue::Boolean,
+                         ReadBoolean);
 }
 
 template <typename T, typename Get, typename Set>
 PropertyInfo Int(std::string name, Get get, Set set, std::int64_t fallback) {
-  PropertyInfo info{name};
-  info.write = [get, fallback](void* o) -> std::optional<DefinitionValue> {
-    const std::int64_t value = get(Object<T>(o));
-    if (value == fallback) return std::nullopt;
-    return DefinitionValue::Int(value);
-  };
-  info.read = [set, name](void* o, const DefinitionValue& v, ReadContext&) {
-    set(Object<T>(o), static_cast<int>(ReadInteger(v, name)));
-  };
-  return info;
+  return Stored<T, std::int64_t>(std::move(name), get, set, fallback, DefinitionValue::Int,
+                                 [](const DefinitionValue& v, std::string_view n) {
+                                   return static_cast<int>(ReadInteger(v, n));
+                                 });
 }
 
 template <typename T, typename Get, typename Set>
 PropertyInfo Float(std::string name, Get get, Set set, double fallback) {
-  PropertyInfo info{name};
-  info.write = [get, fallback](void* o) -> std::optional<DefinitionValue> {
-    const double value = get(Object<T>(o));
-    if (value == fallback) return std::nullopt;
-    return DefinitionValue::Float(value);
-  };
-  info.read = [set, name](void* o, const DefinitionValue& v, ReadContext&) {
-    set(Object<T>(o), ReadFloat(v, name));
-  };
-  return info;
+  return Stored<T, double>(std::move(name), get, set, fallback, DefinitionValue::Float, ReadFloat);
 }
 
 template <typename T, typename Get, typename Set>
@@ -89,30 +83,19 @@ PropertyInfo String(std::string name, Get get, Set set) {
 template <typename T, typename E, typename Get, typename Set>
 PropertyInfo Enum(std::string name, Get get, Set set, E fallback,
                   std::span<const std::string_view> names) {
-  PropertyInfo info{name};
-  info.write = [get, fallback, names](void* o) -> std::optional<DefinitionValue> {
-    const E value = get(Object<T>(o));
-    if (value == fallback) return std::nullopt;
-    return DefinitionValue::Identifier(std::string(names[static_cast<int>(value)]));
-  };
-  info.read = [set, name, names](void* o, const DefinitionValue& v, ReadContext&) {
-    set(Object<T>(o), static_cast<E>(ReadEnum(v, name, names)));
-  };
-  return info;
+  return Stored<T, E>(
+      std::move(name), get, set, fallback,
+      [names](E value) {
+        return DefinitionValue::Identifier(std::string(names[static_cast<int>(value)]));
+      },
+      [names](const DefinitionValue& v, std::string_view n) {
+        return static_cast<E>(ReadEnum(v, n, names));
+      });
 }
 
 template <typename T, typename Get, typename Set>
 PropertyInfo ColorProperty(std::string name, Get get, Set set, Color fallback) {
-  PropertyInfo info{name};
-  info.write = [get, fallback](void* o) -> std::optional<DefinitionValue> {
-    const Color value = get(Object<T>(o));
-    if (value == fallback) return std::nullopt;
-    return WriteColor(value);
-  };
-  info.read = [set, name](void* o, const DefinitionValue& v, ReadContext&) {
-    set(Object<T>(o), ReadColor(v, name));
-  };
-  return info;
+  return Stored<T, Color>(std::move(name), get, set, fallback, WriteColor, ReadColor);
 }
 
 // A set stored as bits: names[i] is bit 1 << i.

@@ -184,10 +184,6 @@ void TQRCustomReport::Loaded() {
   ArrangeBands();
 }
 
-void TQRCustomReport::Notification(Component* removed) {
-  (void)removed;
-}
-
 bool TQRReportBands::Get(int index) const {
   return BandOfIndex(index) != nullptr;
 }

@@ -134,9 +134,6 @@ class TQRCustomReport : public TQRBasePanel {
   virtual void AddAggregate(TQRPrintable* control) { controller_->AddAggregate(control); }
   void Loaded() override;
 
- protected:
-  void Notification(Component* removed) override;
-
  private:
   static constexpr int kDefaultPreviewSize = 500;
 
